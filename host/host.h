@@ -1,0 +1,18 @@
+#pragma once
+/// Every host library the operator may call.
+#include "host/host_types.h"
+#include "host/cm.h"
+#include "host/list.h"
+#include "host/logger.h"
+#include "host/main.h"
+#include "host/msgq.h"
+#include "host/nsl.h"
+#include "host/nsl_sb.h"
+#include "host/op.h"
+#include "host/parser.h"
+#include "host/res.h"
+#include "host/task.h"
+#include "host/tx.h"
+#include "host/vg.h"
+#include "host/vreq.h"
+#include "host/xc.h"

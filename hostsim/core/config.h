@@ -1,0 +1,49 @@
+#pragma once
+// Setup of a stand-in host: what a session script's host lines or a test's
+// fixture choose before the operator runs.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace hostsim {
+
+enum class VideoFormat { Pal25, Ntsc2997 };
+
+struct MonitorConfig {
+  int16_t width = 1920;
+  int16_t height = 1080;
+  /// Visible area, inclusive corners; a negative x1 means the whole screen.
+  int16_t visibleX0 = 0, visibleY0 = 0, visibleX1 = -1, visibleY1 = -1;
+  int16_t aspectX = 1, aspectY = 1;
+};
+
+struct ClipConfig {
+  uint32_t uid = 0;
+  std::string name;
+  int32_t length = 250;     ///< frames
+  int32_t clapFrame = -1;   ///< frame of the clap in the sound, -1 for none
+  int64_t recordedAt = 0;   ///< recording start, seconds since the epoch (0: derived from the uid)
+};
+
+struct HostConfig {
+  int32_t version = 1000;
+  int32_t projectNumber = 1;
+  VideoFormat format = VideoFormat::Pal25;
+  std::vector<MonitorConfig> monitors{MonitorConfig{}};
+  int32_t defaultMonitor = 1;
+  std::vector<ClipConfig> clips;
+  /// The host's home directory (VTHOME); empty: a fresh temporary one is not made.
+  std::filesystem::path home;
+  /// Where the resource sets live (resources/ of the source tree by default).
+  std::filesystem::path resourceDir;
+  /// Record every host call in the trace (tests); benchmarks switch it off.
+  bool trace = true;
+  /// Render library version (major, minor).
+  int32_t renderMajor = 43, renderMinor = 1;
+};
+
+/// Frames per second of a format, as the render library reports it.
+inline int32_t framesPerSecond(VideoFormat f) { return f == VideoFormat::Pal25 ? 25 : 30; }
+
+}  // namespace hostsim

@@ -1,0 +1,48 @@
+#pragma once
+// The barrier every extern "C" host function runs behind: it records the
+// call, applies an injected failure, and turns any exception into the
+// function's failure value. No exception leaves a host function.
+#include <exception>
+#include <string>
+
+#include "hostsim/core/host.h"
+
+namespace hostsim {
+
+void reportShimException(Host& host, const char* name, const char* what);
+
+template <typename... Args>
+std::string traced(Host& host, const Args&... args) {
+  return host.calls().tracing() ? formatArgs(args...) : std::string();
+}
+
+template <typename R, typename Body, typename... Args>
+R hostCall(const char* name, R failure, Body&& body, const Args&... args) noexcept {
+  Host* host = Host::current();
+  if (!host) return failure;
+  try {
+    if (host->calls().enter(name, traced(*host, args...))) return failure;
+    return body(*host);
+  } catch (const std::exception& e) {
+    reportShimException(*host, name, e.what());
+  } catch (...) {
+    reportShimException(*host, name, "unknown exception");
+  }
+  return failure;
+}
+
+template <typename Body, typename... Args>
+void hostCallVoid(const char* name, Body&& body, const Args&... args) noexcept {
+  Host* host = Host::current();
+  if (!host) return;
+  try {
+    if (host->calls().enter(name, traced(*host, args...))) return;
+    body(*host);
+  } catch (const std::exception& e) {
+    reportShimException(*host, name, e.what());
+  } catch (...) {
+    reportShimException(*host, name, "unknown exception");
+  }
+}
+
+}  // namespace hostsim

@@ -1,0 +1,58 @@
+#pragma once
+// The user in front of the stand-in host: an ordered list of steps. Actions
+// run when the operator waits for input on an empty queue; answers are taken
+// by the host's modal requests (scene chooser, text, key, palette, file ...)
+// when they come next.
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+
+namespace hostsim {
+
+class Host;
+
+enum class AnswerKind { Scene, Text, Key, Palette, File, Archives, Media, Operators, Jingle };
+
+const char* answerKindName(AnswerKind kind);
+
+struct Answer {
+  AnswerKind kind = AnswerKind::Text;
+  int64_t number = 0;  ///< scene uid, button (1 = first, 0 = cancel), colour, action
+  std::string text;    ///< key text, file path, names
+};
+
+struct UserStep {
+  std::string description;  ///< for the log, e.g. "line 12: click \"Leave\""
+  std::optional<Answer> answer;
+  /// An action; returns false when it could not be performed (it is logged).
+  std::function<bool(Host&)> action;
+};
+
+class User {
+ public:
+  void add(UserStep step);
+  void addAction(std::string description, std::function<bool(Host&)> action);
+  void addAnswer(Answer answer, std::string description = {});
+  bool empty() const;
+  size_t pending() const;
+
+  /// Takes the next step when it is an answer of `kind`; otherwise leaves it
+  /// and returns nullopt (the request counts as cancelled).
+  std::optional<Answer> takeAnswer(AnswerKind kind);
+  /// Takes the next step when it is an action; nullopt when the next step is
+  /// an answer or nothing is left.
+  std::optional<UserStep> takeAction();
+  /// Drops the next step (an answer nobody asked for).
+  std::optional<UserStep> dropNext();
+  /// Kind of the next step's answer, if the next step is an answer.
+  std::optional<AnswerKind> nextAnswerKind() const;
+
+ private:
+  mutable std::mutex mutex_;
+  std::deque<UserStep> steps_;
+};
+
+}  // namespace hostsim

@@ -1,0 +1,8 @@
+#include "hostsim/gui/gui.h"
+
+namespace hostsim {
+
+Gui::Gui(Host& host) : host_(host) {}
+std::vector<std::string> Gui::liveHandles() const { return {}; }
+
+}  // namespace hostsim

@@ -1,0 +1,8 @@
+#include "hostsim/gui/resources.h"
+
+namespace hostsim {
+
+Resources::Resources(Host& host) : host_(host) {}
+std::vector<std::string> Resources::liveHandles() const { return {}; }
+
+}  // namespace hostsim
