@@ -4,8 +4,8 @@
 /// only post messages.
 #include "host/host_types.h"
 
-/// A GUI image. The pixels are 32-bit (Y, U, V, alpha from the high byte
-/// down, like the colour values below), `width` to a line.
+/// A GUI image: 32-bit pixels stored as the bytes blue, green, red, alpha
+/// (the order the picture scaler writes), `width` pixels to a line.
 struct VG_IMAGE {
   uint8_t* pixels;
   int16_t width;
@@ -109,7 +109,8 @@ int32_t vgDrawBoxNew(VG_PANEL panel, int16_t x0, int16_t y0, int16_t x1, int16_t
 /// (0x40: use the current colour). 0 or -1.
 int32_t vgBoxText(VG_PANEL panel, const XCHAR* text, int16_t x, int16_t y, int16_t width,
                   int16_t height, uint32_t style);
-/// The same into an off-screen buffer of 32-bit pixels, bufferWidth pixels a line.
+/// The same into an off-screen buffer of 32-bit pixels (as VG_IMAGE),
+/// bufferWidth pixels a line.
 int32_t vgBoxTextBuffer(void* buffer, int16_t bufferWidth, int16_t bufferHeight, const XCHAR* text,
                         int16_t x, int16_t y, int16_t width, int16_t height, uint32_t style);
 /// Fills a rectangle (inclusive corners) of an off-screen buffer of 32-bit
