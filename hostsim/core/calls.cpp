@@ -80,9 +80,9 @@ std::string quoted(const std::string& s) { return "\"" + s + "\""; }
 }  // namespace
 
 std::string formatArg(const char* text) { return text ? quoted(text) : "null"; }
-std::string formatArg(char* text) { return formatArg(static_cast<const char*>(text)); }
+std::string formatArg(char* text) { return text ? "buf" : "null"; }
 std::string formatArg(const char16_t* text) { return text ? quoted(toUtf8(text)) : "null"; }
-std::string formatArg(char16_t* text) { return formatArg(static_cast<const char16_t*>(text)); }
+std::string formatArg(char16_t* text) { return text ? "buf" : "null"; }
 std::string formatArg(std::nullptr_t) { return "null"; }
 std::string formatArg(OutArg) { return "out"; }
 std::string formatArg(double value) {

@@ -67,6 +67,7 @@ std::string formatArg(OutArg);
 
 std::string formatArg(const char* text);
 std::string formatArg(const char16_t* text);
+/// Writable texts are output buffers: never read them.
 std::string formatArg(char16_t* text);
 std::string formatArg(char* text);
 std::string formatArg(std::nullptr_t);

@@ -4,7 +4,8 @@
 
 #include "hostsim/core/shim.h"
 #include "hostsim/core/user.h"
-#include "hostsim/gui/gui.h"
+#include "hostsim/gui/display.h"
+#include "hostsim/gui/panels.h"
 #include "hostsim/gui/resources.h"
 #include "hostsim/kernel/kernel.h"
 #include "hostsim/media/media.h"
@@ -19,7 +20,8 @@ Host::Host(HostConfig config)
       user_(std::make_unique<User>()),
       kernel_(std::make_unique<Kernel>(*this)),
       resources_(std::make_unique<Resources>(*this)),
-      gui_(std::make_unique<Gui>(*this)),
+      display_(std::make_unique<Display>(*this)),
+      panels_(std::make_unique<Panels>(*this)),
       media_(std::make_unique<Media>(*this)) {
   Host* expected = nullptr;
   if (!current_.compare_exchange_strong(expected, this))
@@ -34,7 +36,7 @@ Host::~Host() {
 
 std::vector<std::string> Host::liveHandles() const {
   std::vector<std::string> out;
-  for (auto&& part : {kernel_->liveHandles(), resources_->liveHandles(), gui_->liveHandles(), media_->liveHandles()})
+  for (auto&& part : {kernel_->liveHandles(), resources_->liveHandles(), display_->liveHandles(), panels_->liveHandles(), media_->liveHandles()})
     out.insert(out.end(), part.begin(), part.end());
   return out;
 }

@@ -12,7 +12,8 @@
 namespace hostsim {
 
 class Kernel;
-class Gui;
+class Display;
+class Panels;
 class Resources;
 class Media;
 class User;
@@ -31,7 +32,8 @@ class Host {
   CallControl& calls() { return calls_; }
   HostLog& log() { return log_; }
   Kernel& kernel() { return *kernel_; }
-  Gui& gui() { return *gui_; }
+  Display& display() { return *display_; }
+  Panels& panels() { return *panels_; }
   Resources& resources() { return *resources_; }
   Media& media() { return *media_; }
   User& user() { return *user_; }
@@ -48,7 +50,8 @@ class Host {
   std::unique_ptr<User> user_;
   std::unique_ptr<Kernel> kernel_;
   std::unique_ptr<Resources> resources_;
-  std::unique_ptr<Gui> gui_;
+  std::unique_ptr<Display> display_;
+  std::unique_ptr<Panels> panels_;
   std::unique_ptr<Media> media_;
 };
 
