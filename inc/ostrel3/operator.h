@@ -1,0 +1,141 @@
+#pragma once
+// The operator's one main object of a run. It owns every host resource of
+// the run, the project model, the histories and the panel's element
+// handles. Members that own something are declared in construction order:
+// a refusal part-way destroys exactly what was built before it, in reverse.
+#include <array>
+#include <atomic>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "envelope/audio_envelope.h"
+#include "envelope/waveform_strip.h"
+#include "host/cm.h"
+#include "host/main.h"
+#include "host/op.h"
+#include "host/vreq.h"
+#include "ostrel3/holders.h"
+#include "ostrel3/picture_cache.h"
+#include "ostrel3/project_model.h"
+
+namespace ostrel3 {
+
+inline constexpr int kElementSlots = 49;
+inline constexpr uint32_t kHighlightColour = 0xB68080FFu;
+
+/// Bookkeeping of the scrub task of the main view.
+struct ScrubTaskState {
+  int32_t scrubState = -1;   ///< 0 while the scrub engine runs
+  int32_t scrubTaskId = -1;  ///< the scrub task, -1 when none runs
+  int32_t scrubWindow = 6;   ///< frames around the position
+  uint32_t startWord = 0;    ///< handed to the scrub engine
+  OP_AUDIO_INFO audioInfo{}; ///< the project's sound format
+};
+
+class MulticamOperator {
+ public:
+  MulticamOperator();
+  ~MulticamOperator();
+  MulticamOperator(const MulticamOperator&) = delete;
+  MulticamOperator& operator=(const MulticamOperator&) = delete;
+
+  // ---- Project model -------------------------------------------------------
+  /// Turns the model into an empty project.
+  void ResetProject();
+  /// Recomputes projectLength from the cameras in use; returns the last frame.
+  int32_t UpdateTimelineLength();
+  /// Last valid frame of the timeline (projectLength / 2 - 1).
+  int32_t LastFrame() const { return projectLength / 2 - 1; }
+  /// After a length decrease: clamps the position and drops cuts beyond the end.
+  void TrimCutsToLength();
+
+  // ---- Files (filled in by the project files) ------------------------------
+  void LoadSettings();
+  bool LoadProjectSlot();
+
+  // ---- Panel and event loop --------------------------------------------------
+  bool OpenPanel(OperatorMsg* message);
+  void ClosePanel();
+  void RunEventLoop();
+
+  // ---- Members that own something, in construction order ----------------------
+  VREQ_REQUEST panelRequest{};
+  ResourceStrings strings;
+  ResourceImages images;
+  GadgetExtension gadgetExt;
+  MessageQueue eventQueue;
+  RenderHandle render;
+  CutList cutList;
+  StoryboardScene sbScenes[3];
+  std::u16string projectName;
+  SnapshotHistory undoHistory;
+  SnapshotHistory redoHistory;
+  std::array<std::vector<CM_OUTPUT_PAIR>, 2> outputLists;
+  int32_t currentOutputList = 0;
+  MessageQueue scrubCommandQueue;
+  std::array<std::vector<int16_t>, 2> scrubBuffers;
+  int32_t nextScrubBuffer = 0;
+  std::unique_ptr<AudioEnvelope> scrubEnvelope;
+  WaveformStrip waveformStrip;
+
+  // ---- Plain state -------------------------------------------------------------
+  VG_ELEMENT elementSlots[kElementSlots] = {};
+  OperatorMsg* runMessage = nullptr;
+  int16_t pictureWidth = 0;
+  int16_t pictureHeight = 0;
+  CameraSlot cameras[kCameraSlots];
+  int32_t sceneCount = 4;
+  int32_t framesPerSecond = 0;
+  int32_t maxLength = 0;
+  bool restartRequested = false;
+  bool settingsChanged = false;
+  bool threeMonitors = false;
+  bool renderReady = false;
+  MAIN_PLAY_CALLBACKS playCallbacks{};
+  int16_t textLineHeight = 0;
+  int16_t timelineGap = 12;
+  int16_t timelineMargin = 6;
+  uint32_t highlightColor = kHighlightColour;
+  int16_t timeTextWidth = 0;
+  ScrubTaskState scrubTask;
+  PictureCache pictures;
+
+  // Project preferences and position.
+  int32_t projectSlot = 0;
+  int32_t activeCamera = 0;
+  int32_t position = 0;
+  int32_t zoomIn = 0;
+  int32_t zoomOut = 0;
+  int32_t trimLength = 0;
+  bool syncScrub = false;
+  bool mainScrub = true;
+  int32_t showOutPreview = 1;
+  int32_t projectLength = 0;
+
+  // Playback state.
+  bool playStarting = false;
+  bool playing = false;
+  int32_t resumePos = 0;
+  int32_t playStartPos = 0;
+  int32_t outputListStart = 0;
+
+  // Move-cut mode.
+  bool moveMode = false;
+  int32_t moveFrom = 0;
+  int32_t moveDelta = 0;
+  int32_t moveLow = 0;
+  int32_t moveHigh = 0;
+
+ private:
+  void initialisePlainState();
+  void initialiseDisplayMetrics();
+  void clearPlaybackState();
+  void teardown() noexcept;
+};
+
+/// The live main object of a run; null outside a run. The host's player
+/// thread reads it in the playback callbacks.
+extern std::atomic<MulticamOperator*> currentOperator;
+
+}  // namespace ostrel3
