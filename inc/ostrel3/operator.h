@@ -54,6 +54,14 @@ class MulticamOperator {
   void LoadSettings();
   bool LoadProjectSlot();
 
+  // ---- Camera pictures ---------------------------------------------------------
+  /// Shows camera i's frame at the position in its picture box.
+  void ShowCameraPicture(int i);
+  /// Fills camera i's picture box with the empty-camera colour.
+  void ShowEmptyCamera(int i);
+  /// Frames the active camera's box in its colour; draws only on a change unless forced.
+  void MarkActiveCamera(bool force);
+
   // ---- Panel and event loop --------------------------------------------------
   bool OpenPanel(OperatorMsg* message);
   void ClosePanel();
@@ -100,6 +108,8 @@ class MulticamOperator {
   int16_t timeTextWidth = 0;
   ScrubTaskState scrubTask;
   PictureCache pictures;
+  VG_PANEL previewPanel = 0;  ///< the live picture area; 0 when there is none
+  VG_RECT previewRect{};
 
   // Project preferences and position.
   int32_t projectSlot = 0;
@@ -132,6 +142,10 @@ class MulticamOperator {
   void initialiseDisplayMetrics();
   void clearPlaybackState();
   void teardown() noexcept;
+  bool fetchField(const CameraSlot& camera);
+  void showPreview();
+  bool prepareBoxScaling();
+  void scaleFieldIntoBox();
 };
 
 /// The live main object of a run; null outside a run. The host's player
