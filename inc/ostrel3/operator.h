@@ -18,6 +18,7 @@
 #include "ostrel3/holders.h"
 #include "ostrel3/picture_cache.h"
 #include "ostrel3/project_model.h"
+#include "ostrel3/queue_message.h"
 
 namespace ostrel3 {
 
@@ -66,6 +67,57 @@ class MulticamOperator {
   bool OpenPanel(OperatorMsg* message);
   void ClosePanel();
   void RunEventLoop();
+
+  // ---- Event loop ------------------------------------------------------------------
+  /// True when no playback starts or runs, or when the camera has a clip.
+  bool IsCameraSelectable(int camera) const;
+  /// Deletes the cut in force at the position.
+  void DeleteCutAtPosition();
+  /// A camera button or camera key: makes the camera active (button -1: the
+  /// button itself was pressed).
+  void SelectCamera(int camera, int buttonSlot);
+  /// Follow-up of every position change.
+  void UpdateCursor(bool updateSlider);
+  /// Draws every camera picture and the timeline.
+  void RedrawAll();
+
+  // ---- Operations that arrive with later work: recognised, they do nothing yet ----
+  void PlayStart(int32_t first, int32_t last);
+  void PlayStop(bool fromPlayer);
+  void PlayPauseToggle();
+  void PlaybackPosition(int32_t fields);
+  void HandlePlayCamera(int32_t camera, int32_t fields);
+  bool ScrubStart();
+  void ScrubStop();
+  void ScrubUpdate(bool silent);
+  void ClearWaveformStrip();
+  void SetCameraAtPosition(int camera);
+  void HandleKeyCommand(const QueueMessage& message);
+  void HandleTimelineClick(int16_t x);
+  void StartMoveCut();
+  void EndMoveCut(bool cancel);
+  void MoveCutToPointer(int16_t x);
+  void PreviewMoveCut();
+  void AssignSceneToActiveCamera();
+  void RemoveClipFromActiveCamera();
+  void SynchroniseCameras();
+  void UpdateCameraLabels();
+  void UpdateCameraPanel(int camera, bool force);
+  void ZoomTimeline(int direction);
+  void RedrawTimeline(bool force);
+  bool BuildStoryboard();
+  bool ProjectSettingsDialog();
+  void InfoDialog();
+  void ChooseCameraColour();
+  void RenameCameraClip();
+  void DrawProjectTitle();
+  // Project files and history (arrive with the project files).
+  bool SaveProject();
+  void SaveSettings();
+  void PushUndo();
+  bool Undo();
+  bool Redo();
+  void ApplySyncTrims();
 
   // ---- Members that own something, in construction order ----------------------
   VREQ_REQUEST panelRequest{};
@@ -137,11 +189,31 @@ class MulticamOperator {
   int32_t moveLow = 0;
   int32_t moveHigh = 0;
 
+  // Event loop.
+  bool keepRunning = false;
+
  private:
   void initialisePlainState();
   void initialiseDisplayMetrics();
   void clearPlaybackState();
   void teardown() noexcept;
+  // Event loop (the dispatch of each message class).
+  void dispatch(const QueueMessage& message);
+  void handleElement(const QueueMessage& message);
+  bool handleFrameElement(VG_ELEMENT element);
+  void handleSlot(int slot, const QueueMessage& message);
+  void handleKey(const QueueMessage& message);
+  void handleClose();
+  void handlePlayback(const QueueMessage& message);
+  bool stopPlaybackIfRunning();
+  void apply(bool saveOnSuccess);
+  void undoOrRedo(bool undo);
+  void afterSettingsDialog(bool changed);
+  void refresh(bool afterHistory);
+  void rebuild();
+  void saveAndLeave();
+  void leave();
+  void stepToCut(bool forward);
   bool fetchField(const CameraSlot& camera);
   void showPreview();
   bool prepareBoxScaling();
