@@ -49,7 +49,8 @@ class vgsPanel : public vgsContainer {
   /// when the host refuses the panel its children are skipped.
   bool create(VG_PANEL parent) override;
 
-  /// The host panel made by create (0 before, or when it was refused).
+  /// The host panel made by create (0 before, or when it was refused). It
+  /// belongs to the parent panel and goes when that is removed.
   VG_PANEL handle() const { return handle_; }
 
  private:

@@ -40,7 +40,7 @@ class vgsGadget : public vgsComponent {
   uint32_t id() const { return id_; }
   /// Values of tags 80 and 82; applied only when both are non-zero.
   void setTagPair(intptr_t first, intptr_t second) { pair_ = {first, second}; }
-  /// Value of tag 111; applied when style bit 0x10 is set.
+  /// Value of tag 111; applied when it is non-zero and style bit 0x10 is set.
   void setFlaggedTag(intptr_t value) { flagged_ = value; }
   /// Value of the type's own tag (118 buttons, 122 check box, 119 string
   /// gadget, 117 popup, 120 list view, 116 slider); ignored by types without one.
