@@ -12,12 +12,12 @@
 #include "ostrel3/log.h"
 #include "ostrel3/main_panel_layout.h"
 #include "ostrel3/operator.h"
+#include "ostrel3/panel_sizing.h"
 
 namespace ostrel3 {
 
 namespace {
 
-constexpr int16_t kSmallestPicture = 64;
 constexpr uint32_t kPanelFlags = 0x14040;
 constexpr uint32_t kPlaybackPanelFlags = 0x200;
 constexpr uint32_t kPictureClickValue = 0x1010000;
@@ -35,8 +35,6 @@ VisibleArea visibleArea() {
   vgGetVisibleAreaMonitor(&x0, &y0, &x1, &y1, vgGetDefaultMonitor());
   return {x0, y0, static_cast<int16_t>(x1 - x0 + 1), static_cast<int16_t>(y1 - y0 + 1)};
 }
-
-int16_t even(int value) { return static_cast<int16_t>(value & ~1); }
 
 VG_RECT inset(const VG_RECT& r, int by) {
   return {int16_t(r.x + by), int16_t(r.y + by), int16_t(r.width - 2 * by), int16_t(r.height - 2 * by)};
@@ -77,31 +75,22 @@ bool MulticamOperator::OpenPanel(OperatorMsg* message) {
 
 bool MulticamOperator::findFittingPictureSize() {
   const VisibleArea area = visibleArea();
-  const PIXEL_ASPECT aspect = vgGetPixelAspect(vgGetDefaultMonitor());
-  const int step = area.width > 2048 ? 8 : 4;
-  spacerHeight = static_cast<int16_t>(area.height / 2);
-  for (;;) {
-    switch (sceneCount) {
-      case 2: pictureWidth = area.width / 2, pictureHeight = area.height; break;
-      case 3: pictureWidth = area.width / 3, pictureHeight = area.height; break;
-      case 5:
-      case 6: pictureWidth = area.width / 3, pictureHeight = area.height / 2; break;
-      default: pictureWidth = area.width / 2, pictureHeight = area.height / 2; break;
-    }
-    while (pictureWidth >= kSmallestPicture) {
-      if (BuildPanel(false)) return true;
-      pictureWidth = even(pictureWidth - step);
-      spacerHeight = static_cast<int16_t>(std::max(0, spacerHeight - step));
-      pictureHeight = even(aspect.x > 0 ? pictureWidth * aspect.y / aspect.x : pictureWidth * 9 / 16);
-    }
-    OS3_LOG(kLogFailed);
-    if (sceneCount < 3) {
-      tellNoRoom(strings.get());
-      return false;
-    }
-    --sceneCount;
-    if (activeCamera >= sceneCount) activeCamera = sceneCount - 1;
+  const auto fits = [this](const PanelSize& size) {
+    pictureWidth = size.pictureWidth;
+    pictureHeight = size.pictureHeight;
+    spacerHeight = size.spacerHeight;
+    sceneCount = size.sceneCount;
+    return BuildPanel(false);
+  };
+  const PanelSize found = FindPanelSize(area.width, area.height, vgGetPixelAspect(vgGetDefaultMonitor()), sceneCount,
+                                        fits, [] { OS3_LOG(kLogFailed); });
+  // The last size tried is in the members: the one found, or two cameras at the smallest size.
+  if (found.sceneCount == 0) {
+    tellNoRoom(strings.get());
+    return false;
   }
+  if (activeCamera >= sceneCount) activeCamera = sceneCount - 1;
+  return true;
 }
 
 bool MulticamOperator::livePictureAllowed(int16_t visibleHeight) const {
