@@ -21,10 +21,10 @@ constexpr std::array<uint32_t, kTableSize> kClassic = {
     0xE05AB8,  // 9 magenta
     0x8B1E22,  // 10 dark red
     0x1E7F74,  // 11 teal
-    0xE8D23A,  // 12 yellow
+    0xF2E85A,  // 12 yellow
     0x46C36F,  // 13 green
-    0xF08C2E,  // 14 orange
-    0xE5484D,  // 15 red
+    0xF59B1E,  // 14 orange
+    0xE03C3C,  // 15 red
     0x1F3A7A,  // 16 navy
     0x7A7A1F,  // 17 olive
     0xF4A6C0,  // 18 pink
