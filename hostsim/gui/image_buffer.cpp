@@ -2,7 +2,6 @@
 
 #include <cairo.h>
 
-#include <cstring>
 
 namespace hostsim {
 

@@ -17,8 +17,12 @@ struct Screen::Monitor {
 
   Monitor(int16_t w, int16_t h) : width(w), height(h), clip{0, 0, static_cast<int16_t>(w - 1), static_cast<int16_t>(h - 1)} {
     surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+    framebufferMade();
   }
-  ~Monitor() { cairo_surface_destroy(surface); }
+  ~Monitor() {
+    cairo_surface_destroy(surface);
+    framebufferGone();
+  }
   Monitor(const Monitor&) = delete;
   Monitor& operator=(const Monitor&) = delete;
 

@@ -2,6 +2,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -41,11 +42,14 @@ FontSetup measureFont() {
   return setup;
 }
 
+std::atomic<int> liveFramebuffers{0};
+
 // cairo and fontconfig keep their font caches and configuration for the
 // life of the process. They are handed back at exit, once fonts were used,
 // so that leak checkers report only real leaks.
 struct FontCachesAtExit {
   ~FontCachesAtExit() {
+    if (liveFramebuffers.load() != 0) return;
     cairo_debug_reset_static_data();
     FcFini();
   }
@@ -115,6 +119,9 @@ int lineLeft(VG_CORNERS box, size_t cells, TextStyle::Align align) {
 }
 
 }  // namespace
+
+void framebufferMade() { ++liveFramebuffers; }
+void framebufferGone() { --liveFramebuffers; }
 
 void renderText(cairo_t* cr, VG_CORNERS box, std::u16string_view text, uint32_t argb, TextStyle style) {
   if (box.x1 < box.x0 || box.y1 < box.y0 || text.empty()) return;

@@ -13,6 +13,12 @@
 
 namespace hostsim {
 
+/// Framebuffers hold cairo surfaces for their whole life; they are counted so
+/// that cairo's and fontconfig's caches are handed back at process exit only
+/// when no surface is left (releasing them under a live surface is unsafe).
+void framebufferMade();
+void framebufferGone();
+
 /// Draws text aligned in box (inclusive corners) onto cr. The caller has set
 /// any clip; the text is additionally cut at the box.
 void renderText(cairo_t* cr, VG_CORNERS box, std::u16string_view text, uint32_t argb, TextStyle style);

@@ -102,7 +102,10 @@ class OddImages : public DisplayTest {
     std::ofstream(dir / "5.png") << "not a picture";
     std::ofstream(dir / "notes.txt") << "ignored";
     std::ofstream(dir / "x7.png") << "no id";
-    std::filesystem::copy_file(resourceDir() / "ostrel3" / "images" / "102.png", dir / "6.png");
+    hostsim::MonitorConfig tiny;
+    tiny.width = 4;
+    tiny.height = 3;
+    hostsim::Screen(std::vector<hostsim::MonitorConfig>{tiny}).savePng(1, dir / "6.png");
     return c;
   }
 };
@@ -111,7 +114,9 @@ TEST_F(OddImages, UnreadablePicturesAreSkippedAndLogged) {
   const RES_IMAGES set = resLoadImages("odd");
   ASSERT_NE(set, 0u);
   EXPECT_EQ(resGetImage(set, 5), nullptr);
-  EXPECT_NE(resGetImage(set, 6), nullptr);
+  ASSERT_NE(resGetImage(set, 6), nullptr);
+  EXPECT_EQ(resGetImage(set, 6)->width, 4);
+  EXPECT_EQ(resGetImage(set, 6)->height, 3);
   EXPECT_EQ(host().log().size(), 1u);
   resFreeImages(set);
 }
