@@ -193,6 +193,8 @@ std::optional<std::u16string> ClipStore::uniqueName(std::u16string_view name, in
     const std::u16string suffix = u" " + fromUtf8Lossy(std::to_string(k));
     if (suffix.size() >= static_cast<size_t>(maxChars)) break;
     std::u16string candidate(cutText(name, maxChars - suffix.size()));
+    // A cut that ends in spaces would put a double space before the number.
+    while (!candidate.empty() && candidate.back() == u' ') candidate.pop_back();
     candidate += suffix;
     if (!binHasName(candidate)) return candidate;
   }
