@@ -80,7 +80,8 @@ Box nameBand(int width, int height) { return Box{0, 2, width, std::max(even(heig
 
 Box elementBox(int width, int height, int64_t field) {
   const int margin = sideMargin(width);
-  const int w = std::max(even(width / 15), 2), h = std::max(even(height / 6), 2);
+  // As wide as two of its field lines are high: square once the lines are woven.
+  const int h = std::max(even(height / 6), 2), w = std::min(2 * h, std::max(even(width / 4), 2));
   const int travel = std::max(width - 2 * margin - w, 1);
   const Box band = nameBand(width, height);
   return Box{margin + even(static_cast<int>(field * 6 % travel)), band.y + band.height + 6, w, h};

@@ -36,10 +36,12 @@ inline int readFrameNumber(const hostsim::ImageView& image) {
   using namespace hostsim;
   for (int digits = 1; digits <= 7; ++digits) {
     const NumberLayout layout = numberLayout(image.width, image.height, digits);
-    // The plate is dark just left of the first digit only when the layout fits.
+    // Only the layout of the painted digit count has plate just left of its
+    // first digit and background (as at the picture's left edge) just left of its plate.
     const Box first = layout.digits.front();
+    const uint8_t background = sampleAt(image, 2, first.y).y;
     if (sampleAt(image, first.x - 4, first.y + first.height / 2).y != kPlateColour.y) continue;
-    if (sampleAt(image, layout.plate.x - 2, first.y).y == kPlateColour.y) continue;
+    if (sampleAt(image, layout.plate.x - 2, first.y).y != background) continue;
     int value = 0;
     for (int d = 0; d < digits; ++d) {
       uint8_t lit = 0;
