@@ -112,7 +112,7 @@ const SyntheticPicture::Band& SyntheticPicture::nameBandOf(const MediaSource& so
   cairo_set_source_rgb(cr, (bg >> 16 & 0xFF) / 255.0, (bg >> 8 & 0xFF) / 255.0, (bg & 0xFF) / 255.0);
   cairo_paint(cr);
   cairo_set_source_rgb(cr, 1, 1, 1);
-  const FontCacheScope fontCaches;
+  [[maybe_unused]] const FontCacheScope fontCaches;
   cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
   cairo_set_font_size(cr, box.height * 0.75);
   cairo_move_to(cr, sideMargin(width) + 4, box.height * 0.8);
