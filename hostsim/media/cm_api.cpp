@@ -15,11 +15,11 @@ hostsim::RenderLibrary& render(Host& h) { return h.media().render(); }
 extern "C" {
 
 CM_HANDLE cmOpen(int32_t a, int32_t b) {
-  return hostCall("cmOpen", CM_HANDLE(0), [](Host& h) { return render(h).open(false); }, a, b);
+  return hostCall("cmOpen", CM_HANDLE(0), [](Host& h) { return render(h).open(); }, a, b);
 }
 
 CM_HANDLE cmOpen2(int32_t a, int32_t b, int32_t c) {
-  return hostCall("cmOpen2", CM_HANDLE(0), [](Host& h) { return render(h).open(true); }, a, b, c);
+  return hostCall("cmOpen2", CM_HANDLE(0), [](Host& h) { return render(h).open(); }, a, b, c);
 }
 
 int32_t cmGetFramesPerSecond(CM_HANDLE handle, int32_t flags) {

@@ -12,10 +12,10 @@ namespace hostsim {
 RenderLibrary::RenderLibrary(Host& host, const SourceCatalogue& sources, ImageStore& images)
     : host_(host), sources_(sources), images_(images) {}
 
-CM_HANDLE RenderLibrary::open(bool sound) {
+CM_HANDLE RenderLibrary::open() {
   std::lock_guard lock(mutex_);
   const CM_HANDLE h = nextHandle_++;
-  handles_[h].sound = sound;
+  handles_[h] = HandleState{};
   return h;
 }
 

@@ -32,8 +32,8 @@ class RenderLibrary {
 
   RenderLibrary(Host& host, const SourceCatalogue& sources, ImageStore& images);
 
-  /// A new handle (the library has no close call). `sound`: opened for sound (cmOpen2).
-  CM_HANDLE open(bool sound);
+  /// A new handle (the library has no close call).
+  CM_HANDLE open();
   bool valid(CM_HANDLE render) const;
 
   int32_t framesPerSecond(CM_HANDLE render) const;  ///< -1 for a bad handle
@@ -64,7 +64,6 @@ class RenderLibrary {
 
  private:
   struct HandleState {
-    bool sound = false;
     bool rendering = false;
     bool soundStarted = false;
   };

@@ -100,36 +100,17 @@ Box elementBox(int width, int height, int64_t field) {
   return Box{margin + even(static_cast<int>(field * 6 % travel)), band.y + band.height + 6, w, h};
 }
 
-const SyntheticPicture::Band& SyntheticPicture::nameBandOf(const MediaSource& source, int width, int height) {
-  auto key = std::make_tuple(source.index, width, height);
-  auto found = bands_.find(key);
-  if (found != bands_.end()) return found->second;
-
-  const Box box = nameBand(width, height);
-  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, box.height);
-  cairo_t* cr = cairo_create(surface);
-  const uint32_t bg = toArgb(lookOf(source).background);
-  cairo_set_source_rgb(cr, (bg >> 16 & 0xFF) / 255.0, (bg >> 8 & 0xFF) / 255.0, (bg & 0xFF) / 255.0);
-  cairo_paint(cr);
-  cairo_set_source_rgb(cr, 1, 1, 1);
-  [[maybe_unused]] const FontCacheScope fontCaches;
-  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-  cairo_set_font_size(cr, box.height * 0.75);
-  cairo_move_to(cr, sideMargin(width) + 4, box.height * 0.8);
-  const std::string name = toUtf8(source.name);
-  cairo_show_text(cr, name.c_str());
-  cairo_surface_flush(surface);
-
+// The band's planes from ARGB32 pixels: chroma is the mean of each 2 x 2 block.
+SyntheticPicture::Band SyntheticPicture::bandFromArgb(const uint8_t* data, int stride, int width, int height) {
   Band band;
-  const int cw = (width + 1) / 2, ch = box.height / 2;
-  band.y.resize(size_t(width) * box.height);
+  const int cw = (width + 1) / 2, ch = (height + 1) / 2;
+  band.y.assign(size_t(width) * height, 16);
   band.u.assign(size_t(cw) * ch, 128);
   band.v.assign(size_t(cw) * ch, 128);
-  const uint8_t* data = cairo_image_surface_get_data(surface);
-  const int stride = cairo_image_surface_get_stride(surface);
+  if (!data) return band;
   std::vector<double> us(band.u.size()), vs(band.v.size());
   std::vector<int> counts(band.u.size());
-  for (int y = 0; y < box.height; ++y) {
+  for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       uint32_t px;
       std::memcpy(&px, data + size_t(y) * stride + size_t(x) * 4, 4);
@@ -143,6 +124,31 @@ const SyntheticPicture::Band& SyntheticPicture::nameBandOf(const MediaSource& so
     band.u[i] = static_cast<uint8_t>(us[i] / std::max(counts[i], 1) + 0.5);
     band.v[i] = static_cast<uint8_t>(vs[i] / std::max(counts[i], 1) + 0.5);
   }
+  return band;
+}
+
+const SyntheticPicture::Band& SyntheticPicture::nameBandOf(const MediaSource& source, int width, int height) {
+  auto key = std::make_tuple(source.index, width, height);
+  auto found = bands_.find(key);
+  if (found != bands_.end()) return found->second;
+
+  const Box box = nameBand(width, height);
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, box.height);
+  cairo_t* cr = cairo_create(surface);
+  const uint32_t bg = toArgb(lookOf(source).background);
+  cairo_set_source_rgb(cr, (bg >> 16 & 0xFF) / 255.0, (bg >> 8 & 0xFF) / 255.0, (bg & 0xFF) / 255.0);
+  cairo_paint(cr);
+  cairo_set_source_rgb(cr, 1, 1, 1);
+  {
+    [[maybe_unused]] const FontCacheScope fontCaches;
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    cairo_set_font_size(cr, box.height * 0.75);
+    cairo_move_to(cr, sideMargin(width) + 4, box.height * 0.8);
+    cairo_show_text(cr, toUtf8(source.name).c_str());
+  }
+  cairo_surface_flush(surface);
+  Band band = bandFromArgb(cairo_image_surface_get_data(surface), cairo_image_surface_get_stride(surface), width,
+                           box.height);
   cairo_destroy(cr);
   cairo_surface_destroy(surface);
   return bands_.emplace(key, std::move(band)).first->second;

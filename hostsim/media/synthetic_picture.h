@@ -60,6 +60,7 @@ class SyntheticPicture {
     std::vector<uint8_t> y, u, v;  ///< planes of the name band
   };
   const Band& nameBandOf(const MediaSource& source, int width, int height);
+  static Band bandFromArgb(const uint8_t* data, int stride, int width, int height);
 
   std::mutex mutex_;
   std::map<std::tuple<int, int, int>, Band> bands_;
