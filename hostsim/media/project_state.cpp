@@ -7,6 +7,7 @@ namespace {
 constexpr uint32_t kInitialSceneSample = 1;
 }  // namespace
 
+// A fresh project keeps two seconds of extra frames around storyboard scenes.
 ProjectState::ProjectState(int32_t framesPerSecond) : includeTrim_(2 * framesPerSecond) {}
 
 int32_t ProjectState::maxIncludeTrimFrames() const {
