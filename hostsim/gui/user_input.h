@@ -30,6 +30,10 @@ struct ClickOptions {
   std::optional<std::string> entry;
   /// Where inside the element the pointer is (relative to its corner).
   std::optional<std::pair<int16_t, int16_t>> at;
+
+  ClickOptions& withValue(int32_t v) { value = v; return *this; }
+  ClickOptions& withSubEvent(int32_t s) { subEvent = s; return *this; }
+  ClickOptions& withEntry(std::string text) { entry = std::move(text); return *this; }
 };
 
 class UserInput {
