@@ -1,6 +1,7 @@
 #include "hostsim/gui/elements_model.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "hostsim/gui/elements_draw.h"
@@ -24,6 +25,12 @@ const char* elementKindName(ElementKind kind) {
     case ElementKind::VirtualSlider: return "virtual slider";
   }
   return "element";
+}
+
+std::string hexText(uint32_t handle) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "0x%X", handle);
+  return buf;
 }
 
 OwnedImage OwnedImage::copyOf(const VG_IMAGE* image) {

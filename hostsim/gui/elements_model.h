@@ -79,9 +79,8 @@ struct ElementRec {
   bool enabled = true;
   bool beeping = false;
 
+  /// Popups and list views keep rows; their value is the selected row (-1: none).
   bool hasRows() const { return kind == ElementKind::Popup || kind == ElementKind::Listview; }
-  /// Selected row of a popup or list view, -1 for none.
-  int32_t selected() const { return value; }
 };
 
 struct RequestRec {
@@ -96,6 +95,9 @@ struct RequestRec {
   VG_ELEMENT cancel = 0;
   uint64_t order = 0;
 };
+
+/// A handle as "0x1A2" for log lines.
+std::string hexText(uint32_t handle);
 
 /// Texts that follow the value: a slider's value text (from its text
 /// function) and a time display's time text.

@@ -130,7 +130,6 @@ class Panels {
   friend class ModalBox;
 
   void refreshScreenId();
-  void draw(const ElementRec& e);
   void drawLocked(const ElementRec& e);
   void fillPanelBackground(VG_PANEL panel);
   void removePanelLocked(VG_PANEL panel);

@@ -1,4 +1,4 @@
-// Elements: creation, tags, states, the jog slider and gadget extensions.
+// Elements: creation, tags and states.
 #include <algorithm>
 #include <cstdio>
 
@@ -12,12 +12,6 @@
 namespace hostsim {
 
 namespace {
-
-std::string hex(uint32_t v) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "0x%X", v);
-  return buf;
-}
 
 std::u16string copyText(const XCHAR* text) { return text ? std::u16string(text) : std::u16string(); }
 
@@ -46,11 +40,6 @@ bool isSelectTag(int32_t tag) { return tag == VG_TAG_LIST_SELECTED || tag == VG_
 
 }  // namespace
 
-void Panels::draw(const ElementRec& e) {
-  std::lock_guard lock(mutex_);
-  drawLocked(e);
-}
-
 void Panels::drawLocked(const ElementRec& e) {
   const PanelRec* p = model_->panel(e.panel);
   Screen& screen = host_.display().screen();
@@ -65,7 +54,7 @@ VG_ELEMENT Panels::addElement(VG_PANEL panel, const ElementSpec& spec) {
   std::lock_guard lock(mutex_);
   PanelRec* p = model_->panel(panel);
   if (!p) {
-    host_.log().host(4, std::string("add ") + elementKindName(spec.kind) + ": no panel " + hex(panel));
+    host_.log().host(4, std::string("add ") + elementKindName(spec.kind) + ": no panel " + hexText(panel));
     return 0;
   }
   if (spec.kind != ElementKind::VirtualSlider && (spec.rect.width <= 0 || spec.rect.height <= 0)) {
@@ -111,13 +100,13 @@ VG_ELEMENT Panels::addElement(VG_PANEL panel, const ElementSpec& spec) {
 ElementRec* Panels::checkedElement(VG_PANEL panel, VG_ELEMENT element, const char* what) {
   ElementRec* e = model_->element(element);
   if (!e) {
-    host_.log().host(4, std::string(what) + ": no element " + hex(element));
+    host_.log().host(4, std::string(what) + ": no element " + hexText(element));
     return nullptr;
   }
   // A caller may address an element through any panel above it (a list
   // view sitting on a panel of its own is read through the request's root).
   if (!model_->isAncestor(panel, e->panel)) {
-    host_.log().host(4, std::string(what) + ": element " + hex(element) + " is not on panel " + hex(panel));
+    host_.log().host(4, std::string(what) + ": element " + hexText(element) + " is not on panel " + hexText(panel));
     return nullptr;
   }
   return e;
@@ -254,63 +243,6 @@ int32_t Panels::setState(VG_PANEL panel, VG_ELEMENT element, ElementState state)
   }
   drawLocked(*e);
   return 0;
-}
-
-namespace {
-ElementRec* virtualSliderOf(GuiModel& model, VG_PANEL root) {
-  for (auto& [handle, e] : model.elements)
-    if (e.kind == ElementKind::VirtualSlider && e.panel == root) return &e;
-  return nullptr;
-}
-}  // namespace
-
-VG_ELEMENT Panels::addVirtualSlider(VG_PANEL root, int32_t minimum, int32_t maximum, int32_t start, uint32_t flags) {
-  std::lock_guard lock(mutex_);
-  if (!model_->panel(root)) {
-    host_.log().host(4, "vgAddVirtualSlider: no panel " + hex(root));
-    return 0;
-  }
-  // A root has one jog slider: a new one replaces it, an empty range removes it.
-  if (ElementRec* old = virtualSliderOf(*model_, root)) removeElementLocked(old->handle);
-  if (minimum == 0 && maximum == 0) return 0;
-  ElementSpec spec;
-  spec.kind = ElementKind::VirtualSlider;
-  spec.minimum = minimum;
-  spec.maximum = maximum;
-  spec.value = start;
-  spec.flags = flags;
-  return addElement(root, spec);
-}
-
-int32_t Panels::activateVirtualSlider(VG_PANEL root, bool on) {
-  std::lock_guard lock(mutex_);
-  ElementRec* e = virtualSliderOf(*model_, root);
-  if (!e) return -1;
-  e->active = on;
-  return 0;
-}
-
-int32_t Panels::setVirtualSliderPageSize(VG_PANEL root, int32_t pageSize) {
-  std::lock_guard lock(mutex_);
-  ElementRec* e = virtualSliderOf(*model_, root);
-  if (!e || pageSize < 0) return -1;
-  e->pageSize = pageSize;
-  return 0;
-}
-
-VG_GADEXT* Panels::allocGadgetExtension() {
-  std::lock_guard lock(mutex_);
-  auto ext = std::make_unique<VG_GADEXT>();
-  VG_GADEXT* raw = ext.get();
-  model_->gadgetExtensions.emplace(raw, std::move(ext));
-  return raw;
-}
-
-void Panels::freeGadgetExtension(VG_GADEXT* ext) {
-  std::lock_guard lock(mutex_);
-  if (!ext) return;
-  if (!model_->gadgetExtensions.erase(ext))
-    host_.log().host(4, "vgFreeGadExt: not a gadget extension of the host (ignored)");
 }
 
 }  // namespace hostsim

@@ -15,14 +15,6 @@
 
 namespace hostsim {
 
-namespace {
-std::string hex(uint32_t v) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "0x%X", v);
-  return buf;
-}
-}  // namespace
-
 Panels::Panels(Host& host)
     : host_(host), model_(std::make_unique<GuiModel>()), input_(std::make_unique<UserInput>(host, *this)) {}
 
@@ -42,7 +34,7 @@ VG_PANEL Panels::createPanel(VG_PANEL parent, VG_RECT rect, const uint32_t (&fla
   if (parent != 0) {
     const PanelRec* up = model_->panel(parent);
     if (!up) {
-      host_.log().host(4, "vgCreatePanel: no parent panel " + hex(parent));
+      host_.log().host(4, "vgCreatePanel: no parent panel " + hexText(parent));
       return 0;
     }
     p.monitor = up->monitor;
@@ -74,7 +66,7 @@ void Panels::fillPanelBackground(VG_PANEL handle) {
 int32_t Panels::removePanel(VG_PANEL panel) {
   std::lock_guard lock(mutex_);
   if (!model_->panel(panel)) {
-    host_.log().host(4, "vgRemovePanel: no panel " + hex(panel));
+    host_.log().host(4, "vgRemovePanel: no panel " + hexText(panel));
     return -1;
   }
   removePanelLocked(panel);
@@ -115,7 +107,7 @@ int32_t Panels::setParserId(VG_PANEL root, uint32_t id) {
   std::lock_guard lock(mutex_);
   PanelRec* p = model_->panel(model_->rootOf(root));
   if (!p) {
-    host_.log().host(4, "vgSetRootPanelParserID: no panel " + hex(root));
+    host_.log().host(4, "vgSetRootPanelParserID: no panel " + hexText(root));
     return -1;
   }
   p->parserId = id;
@@ -231,10 +223,10 @@ std::vector<RequestView> Panels::openRequests() const {
 std::vector<std::string> Panels::liveHandles() const {
   std::lock_guard lock(mutex_);
   std::vector<std::string> out;
-  for (const auto& [root, r] : model_->requests) out.push_back("request " + hex(root) + " \"" + toUtf8(r.title) + "\"");
+  for (const auto& [root, r] : model_->requests) out.push_back("request " + hexText(root) + " \"" + toUtf8(r.title) + "\"");
   // Child panels go with their root, so only roots can be left behind.
   for (const auto& [handle, p] : model_->panels)
-    if (p.parent == 0 && !model_->requests.count(handle)) out.push_back("panel " + hex(handle));
+    if (p.parent == 0 && !model_->requests.count(handle)) out.push_back("panel " + hexText(handle));
   for (size_t i = 0; i < model_->gadgetExtensions.size(); ++i) out.push_back("gadget extension");
   return out;
 }

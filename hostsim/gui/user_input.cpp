@@ -16,12 +16,6 @@ namespace hostsim {
 
 namespace {
 
-std::string hex(uint32_t v) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "0x%X", v);
-  return buf;
-}
-
 bool contains(VG_RECT r, int x, int y) { return x >= r.x && y >= r.y && x < r.x + r.width && y < r.y + r.height; }
 
 }  // namespace
@@ -75,7 +69,7 @@ void UserInput::setForeignScreen(bool on) { panels_.setForeignScreen(on); }
 bool UserInput::clickElement(VG_ELEMENT element, const ClickOptions& options) {
   std::lock_guard lock(panels_.mutex_);
   ElementRec* e = panels_.model_->element(element);
-  if (!e) return fail("there is no element " + hex(element));
+  if (!e) return fail("there is no element " + hexText(element));
   return clickLocked(*e, options);
 }
 
@@ -95,7 +89,7 @@ bool UserInput::clickShortcut(uint32_t code, const ClickOptions& options) {
         if (model.rootOf(e.panel) != r->root || e.shortcut == 0) continue;
         if (keyOnly ? (e.shortcut & 0xFFFF) == (code & 0xFFFF) : e.shortcut == code) return clickLocked(e, options);
       }
-  return fail("no element has the shortcut " + hex(code));
+  return fail("no element has the shortcut " + hexText(code));
 }
 
 bool UserInput::clickAt(int32_t monitor, int16_t x, int16_t y, const ClickOptions& options) {
@@ -120,7 +114,7 @@ bool UserInput::clickAt(int32_t monitor, int16_t x, int16_t y, const ClickOption
 
 bool UserInput::clickLocked(ElementRec& e, const ClickOptions& options) {
   const RequestRec* request = panels_.model_->requestOf(e.panel);
-  const std::string what = std::string(elementKindName(e.kind)) + " " + hex(e.handle);
+  const std::string what = std::string(elementKindName(e.kind)) + " " + hexText(e.handle);
   if (!request) return fail(what + " is not on an open request");
   if (!e.enabled) {
     host_.log().host(6, "user: " + what + " is disabled and ignores the click");
