@@ -27,7 +27,7 @@ Decimal<int32_t> ScanInt(const char* text);
 Decimal<uint32_t> ScanUint(const char* text);
 
 /// Element rule: like ScanInt, but text without leading digits counts as 0.
-/// A null text is no number (an element without text counts as absent).
+/// A null or blank text is no number (an element without text counts as absent).
 Decimal<int32_t> DecimalText(const char* text);
 
 }  // namespace ostrel3

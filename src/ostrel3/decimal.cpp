@@ -67,6 +67,9 @@ Decimal<uint32_t> ScanUint(const char* text) {
 
 Decimal<int32_t> DecimalText(const char* text) {
   if (!text) return {};
+  const char* p = text;
+  while (std::isspace(static_cast<unsigned char>(*p))) ++p;
+  if (*p == '\0') return {};  // white space only: as good as no text
   Scanned s = scan(text);
   if (s.status == DecimalStatus::kNoNumber) s = Scanned{DecimalStatus::kNumber, false, 0};
   return toInt(s);
