@@ -146,7 +146,7 @@ std::optional<std::string> KeepCopyAside(const std::string& path) {
   if (!read) return std::nullopt;
   for (int n = 1; n <= kMaxKeptCopies; ++n) {
     std::string candidate = path + ".unreadable";
-    if (n > 1) candidate += "." + std::to_string(n);
+    if (n > 1) candidate.append(".").append(std::to_string(n));
     const int error = writeNewFile(candidate, bytes);
     if (error == 0) {
       syncFolder(candidate);

@@ -43,12 +43,12 @@ void loadZoom(MulticamOperator& op, const std::optional<ZoomWindow>& zoom) {
 }  // namespace
 
 bool MulticamOperator::LoadProjectDocument(const tinyxml2::XMLDocument& document) {
-  const std::optional<ProjectDocument> project = ReadProjectXml(document);
+  std::optional<ProjectDocument> project = ReadProjectXml(document);
   if (!project) return false;
-  const ProjectDocument& p = *project;
+  ProjectDocument& p = *project;
   if (p.name) projectName = *p.name;
   for (const SceneRecord& s : p.scenes) loadScene(*this, s);
-  if (p.points) cutList = *p.points;
+  if (p.points) cutList = std::move(*p.points);
   if (cutList.empty()) cutList.emplace(0, 0);
   if (p.sceneCount) sceneCount = *p.sceneCount;
   if (p.showOutPreview) showOutPreview = *p.showOutPreview;
