@@ -31,6 +31,7 @@ class Host {
   const HostConfig& config() const { return config_; }
   CallControl& calls() { return calls_; }
   HostLog& log() { return log_; }
+  const HostLog& log() const { return log_; }
   Kernel& kernel() { return *kernel_; }
   Display& display() { return *display_; }
   Panels& panels() { return *panels_; }

@@ -19,6 +19,7 @@
 #include "ostrel3/picture_cache.h"
 #include "ostrel3/project_io.h"
 #include "ostrel3/project_model.h"
+#include "ostrel3/queue_message.h"
 #include "transition_picker/transitions_hook.h"
 
 namespace ostrel3 {
@@ -52,10 +53,62 @@ class MulticamOperator {
   /// After a length decrease: clamps the position and drops cuts beyond the end.
   void TrimCutsToLength();
 
+  // ---- Camera pictures ---------------------------------------------------------
+  /// Shows camera i's frame at the position in its picture box.
+  void ShowCameraPicture(int i);
+  /// Fills camera i's picture box with the empty-camera colour.
+  void ShowEmptyCamera(int i);
+  /// Frames the active camera's box in its colour; draws only on a change unless forced.
+  void MarkActiveCamera(bool force);
+
   // ---- Panel and event loop --------------------------------------------------
   bool OpenPanel(OperatorMsg* message);
   void ClosePanel();
   void RunEventLoop();
+
+  // ---- Event loop ------------------------------------------------------------------
+  /// True when no playback starts or runs, or when the camera has a clip.
+  bool IsCameraSelectable(int camera) const;
+  /// Deletes the cut in force at the position.
+  void DeleteCutAtPosition();
+  /// A camera button or camera key: makes the camera active (button -1: the
+  /// button itself was pressed).
+  void SelectCamera(int camera, int buttonSlot);
+  /// Follow-up of every position change.
+  void UpdateCursor(bool updateSlider);
+  /// Draws every camera picture and the timeline.
+  void RedrawAll();
+
+  // ---- Operations that arrive with later work: recognised, they do nothing yet ----
+  void PlayStart(int32_t first, int32_t last);
+  void PlayStop(bool fromPlayer);
+  void PlayPauseToggle();
+  void PlaybackPosition(int32_t fields);
+  void HandlePlayCamera(int32_t camera, int32_t fields);
+  bool ScrubStart();
+  void ScrubStop();
+  void ScrubUpdate(bool silent);
+  void ClearWaveformStrip();
+  void SetCameraAtPosition(int camera);
+  void HandleKeyCommand(const QueueMessage& message);
+  void HandleTimelineClick(int16_t x);
+  void StartMoveCut();
+  void EndMoveCut(bool cancel);
+  void MoveCutToPointer(int16_t x);
+  void PreviewMoveCut();
+  void AssignSceneToActiveCamera();
+  void RemoveClipFromActiveCamera();
+  void SynchroniseCameras();
+  void UpdateCameraLabels();
+  void UpdateCameraPanel(int camera, bool force);
+  void ZoomTimeline(int direction);
+  void RedrawTimeline(bool force);
+  bool BuildStoryboard();
+  bool ProjectSettingsDialog();
+  void InfoDialog();
+  void ChooseCameraColour();
+  void RenameCameraClip();
+  void DrawProjectTitle();
 
   // ---- Members that own something, in construction order ----------------------
   VREQ_REQUEST panelRequest{};
@@ -98,6 +151,8 @@ class MulticamOperator {
   int16_t timeTextWidth = 0;
   ScrubTaskState scrubTask;
   PictureCache pictures;
+  VG_PANEL previewPanel = 0;  ///< the live picture area; 0 when there is none
+  VG_RECT previewRect{};
 
   // Project preferences and position.
   int32_t projectSlot = 0;
@@ -124,6 +179,9 @@ class MulticamOperator {
   int32_t moveDelta = 0;
   int32_t moveLow = 0;
   int32_t moveHigh = 0;
+
+  // Event loop.
+  bool keepRunning = false;
 
   // ---- Project and settings files, clip copies, undo and redo --------------
   /// Path of a slot's project file in pathBuffer; null (logged) when it cannot be built.
@@ -153,8 +211,6 @@ class MulticamOperator {
   void LoadSettings();
   /// Writes projectSlot to the settings file of the host project.
   bool SaveSettings();
-  /// Saves the project and then the settings, as leaving the operator does.
-  bool SaveOnLeave();
   /// Re-trims the cameras in use so that they all run in step.
   void ApplySyncTrims();
 
@@ -168,6 +224,27 @@ class MulticamOperator {
   void initialiseDisplayMetrics();
   void clearPlaybackState();
   void teardown() noexcept;
+  // Event loop (the dispatch of each message class).
+  void dispatch(const QueueMessage& message);
+  void handleElement(const QueueMessage& message);
+  bool handleFrameElement(VG_ELEMENT element);
+  void handleSlot(int slot, const QueueMessage& message);
+  void handleKey(const QueueMessage& message);
+  void handleClose();
+  void handlePlayback(const QueueMessage& message);
+  bool stopPlaybackIfRunning();
+  void apply(bool saveOnSuccess);
+  void undoOrRedo(bool undo);
+  void afterSettingsDialog(bool changed);
+  void refresh(bool afterHistory);
+  void rebuild();
+  void saveAndLeave();
+  void leave();
+  void stepToCut(bool forward);
+  bool fetchField(const CameraSlot& camera);
+  void showPreview();
+  bool prepareBoxScaling();
+  void scaleFieldIntoBox();
 };
 
 /// The live main object of a run; null outside a run. The host's player

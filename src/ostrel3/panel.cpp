@@ -14,6 +14,5 @@ bool MulticamOperator::OpenPanel(OperatorMsg* message) {
 
 void MulticamOperator::ClosePanel() { pictures.release(); }
 
-void MulticamOperator::RunEventLoop() {}
 
 }  // namespace ostrel3

@@ -25,10 +25,4 @@ bool MulticamOperator::SaveSettings() {
   }
 }
 
-bool MulticamOperator::SaveOnLeave() {
-  const bool project = SaveProject();
-  const bool settings = SaveSettings();
-  return project && settings;
-}
-
 }  // namespace ostrel3

@@ -79,7 +79,8 @@ TEST_F(ProjectFileTest, AProjectWithClipsSurvivesLeavingAndTheNextStart) {
     op.syncScrub = true;
     op.mainScrub = false;
     op.showOutPreview = 0;
-    ASSERT_TRUE(op.SaveOnLeave());
+    ASSERT_TRUE(op.SaveProject());
+    ASSERT_TRUE(op.SaveSettings());
   }
   EXPECT_TRUE(fs::exists(dir() / "project_03_04.info"));
   MulticamOperator op;
@@ -268,7 +269,8 @@ TEST_F(ProjectFileTest, LeavingStoresTheSlotForTheNextStartInTheSameHostProject)
     MulticamOperator op;
     EXPECT_EQ(op.projectSlot, 0);
     op.projectSlot = 5;
-    op.SaveOnLeave();
+    op.SaveProject();
+    op.SaveSettings();
   }
   EXPECT_NE(slurp(dir() / "settings_03.info").find("<prj_num>5</prj_num>"), std::string::npos);
   MulticamOperator op;

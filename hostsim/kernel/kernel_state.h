@@ -1,0 +1,112 @@
+#pragma once
+// The kernel's private state, shared by its source files. Everything here is
+// guarded by State::mutex unless a comment says otherwise.
+#include <array>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "hostsim/kernel/kernel.h"
+
+namespace hostsim {
+
+struct KernelQueue {
+  int32_t capacity = 0;   ///< messages
+  int32_t maxLength = 0;  ///< bytes per message
+  bool listed = false;    ///< made through msgQCreate: reported until deleted
+  bool deleted = false;   ///< set when deleted; waiters holding it wake and fail
+  std::deque<std::vector<uint8_t>> messages;
+};
+
+struct KernelTask {
+  int32_t id = 0;
+  std::string name;
+  std::thread thread;           ///< stored by spawn, joined by whoever reaps it
+  std::thread::id threadId;
+  const void* kernel = nullptr; ///< the State that spawned it
+  bool deleted = false;
+  bool finished = false;        ///< the entry has returned; the thread is ending
+};
+
+/// How a wait of the kernel ended.
+enum class WaitOutcome {
+  Proceed,      ///< the condition holds and the caller may touch the queue
+  Unavailable,  ///< time-out 0 and the condition did not hold
+  TimedOut,     ///< the deadline passed
+  Deleted,      ///< the calling task was deleted
+};
+
+struct Kernel::State {
+  using Clock = std::chrono::steady_clock;
+
+  explicit State(Host& owner) : host(owner), epoch(Clock::now()) {}
+
+  Host& host;
+  std::mutex mutex;
+  /// Broadcast on every change a waiter may care about: messages added or
+  /// taken, a queue deleted, the section released, a task deleted.
+  std::condition_variable changed;
+  const Clock::time_point epoch;  ///< fixed at construction; read without the mutex
+
+  std::map<uint32_t, std::shared_ptr<KernelQueue>> queues;
+  uint64_t nextQueueId = 1;
+
+  std::map<int32_t, std::shared_ptr<KernelTask>> tasks;  ///< running and not deleted
+  std::vector<std::shared_ptr<KernelTask>> threads;      ///< not joined yet
+  int64_t nextTaskId = 1;
+  bool shutDown = false;
+
+  int32_t sleeping = 0;  ///< threads inside a condition wait
+
+  std::thread::id sectionOwner;  ///< default id: nobody holds the section
+  int32_t sectionDepth = 0;
+
+  /// Ticks since the epoch, not truncated to 32 bits.
+  uint64_t ticksNow() const;
+  /// The moment the tick counter has advanced `ticks` beyond its value now.
+  Clock::time_point tickDeadline(int32_t ticks) const;
+
+  /// The calling thread's task if it is a task of this kernel, else null.
+  KernelTask* self() const;
+  bool selfDeleted() const;
+  std::shared_ptr<KernelQueue> findQueue(uint32_t id) const;
+
+  /// One sleep on `changed`, until notified or (when given) the deadline.
+  void sleep(std::unique_lock<std::mutex>& lock, const Clock::time_point* deadline = nullptr);
+
+  /// Waits until `ready` holds, within the time-out, honouring the critical
+  /// section (see kernel.h): with `needsSection` it first waits until no
+  /// other thread holds the section. A holder that must block releases the
+  /// section for the wait and takes it back before returning.
+  WaitOutcome wait(std::unique_lock<std::mutex>& lock, int32_t timeoutTicks, bool needsSection,
+                   const std::function<bool()>& ready);
+  /// Waits, without limit, until the caller may touch queues.
+  WaitOutcome enterQueues(std::unique_lock<std::mutex>& lock);
+
+  /// Frees the section if `thread` holds it; true when it did.
+  bool releaseSectionOf(std::thread::id thread);
+
+  /// The body of every task thread.
+  static void runTask(State& state, std::shared_ptr<KernelTask> task, TASK_ENTRY entry,
+                      std::array<TASK_ARG, 10> args);
+  /// Bookkeeping when a task's entry has returned.
+  void finishTask(KernelTask& task);
+  /// Joins the threads of tasks that have ended.
+  void reapFinished();
+};
+
+/// Sets the calling thread's error code and returns `result`.
+template <typename R>
+R failWith(int32_t code, R result) {
+  Kernel::setError(code);
+  return result;
+}
+
+}  // namespace hostsim

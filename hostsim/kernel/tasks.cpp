@@ -1,0 +1,152 @@
+// Tasks on real threads. A thread cannot be killed safely, so deleting a task
+// marks it: its id is gone at once and every later wait of it fails, so it
+// leaves its entry at its next host call. Threads of ended tasks are joined
+// by the next spawn or delete, and all of them at shutdown.
+#include <algorithm>
+#include <climits>
+#include <system_error>
+
+#include "hostsim/core/host.h"
+#include "hostsim/kernel/kernel_state.h"
+
+namespace hostsim {
+
+namespace {
+thread_local KernelTask* currentTask = nullptr;
+}  // namespace
+
+KernelTask* Kernel::State::self() const {
+  return currentTask && currentTask->kernel == this ? currentTask : nullptr;
+}
+
+bool Kernel::State::selfDeleted() const {
+  const KernelTask* task = self();
+  return task && task->deleted;
+}
+
+void Kernel::State::runTask(State& state, std::shared_ptr<KernelTask> task, TASK_ENTRY entry,
+                            std::array<TASK_ARG, 10> a) {
+  currentTask = task.get();
+  try {
+    entry(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9]);
+  } catch (...) {
+    state.host.log().host(4, "task " + task->name + ": its entry ended with an exception");
+  }
+  state.finishTask(*task);
+  currentTask = nullptr;
+}
+
+void Kernel::State::finishTask(KernelTask& task) {
+  std::lock_guard guard(mutex);
+  auto it = tasks.find(task.id);
+  if (it != tasks.end() && it->second.get() == &task) tasks.erase(it);
+  // Left inside the section, it would hold off every queue for good.
+  if (releaseSectionOf(std::this_thread::get_id()))
+    host.log().host(4, "task " + task.name + " ended inside taskLock; the section was released");
+  task.finished = true;
+}
+
+void Kernel::State::reapFinished() {
+  std::vector<std::shared_ptr<KernelTask>> ended;
+  {
+    std::lock_guard guard(mutex);
+    auto firstEnded = std::stable_partition(threads.begin(), threads.end(), [](const auto& t) { return !t->finished; });
+    ended.assign(std::make_move_iterator(firstEnded), std::make_move_iterator(threads.end()));
+    threads.erase(firstEnded, threads.end());
+  }
+  for (auto& task : ended)
+    if (task->thread.joinable()) task->thread.join();
+}
+
+int32_t Kernel::spawn(const char* name, TASK_ENTRY entry, const TASK_ARG (&args)[10]) {
+  State& s = *state_;
+  s.reapFinished();
+  if (!entry) return failWith(HOST_ERR_INVALID, -1);
+  std::array<TASK_ARG, 10> words{};
+  std::copy(std::begin(args), std::end(args), words.begin());
+  std::lock_guard guard(s.mutex);
+  if (s.selfDeleted()) return failWith(HOST_ERR_DELETED, -1);
+  if (s.shutDown || s.nextTaskId > INT32_MAX) return failWith(HOST_ERR_UNAVAILABLE, -1);
+  auto task = std::make_shared<KernelTask>();
+  task->id = static_cast<int32_t>(s.nextTaskId);
+  task->name = name ? name : "";
+  task->kernel = &s;
+  // The thread's own bookkeeping at its end takes the mutex held here, so it
+  // always finds the thread object stored.
+  try {
+    task->thread = std::thread(&State::runTask, std::ref(s), task, entry, words);
+  } catch (const std::system_error&) {
+    return failWith(HOST_ERR_UNAVAILABLE, -1);
+  }
+  ++s.nextTaskId;
+  task->threadId = task->thread.get_id();
+  s.tasks.emplace(task->id, task);
+  s.threads.push_back(task);
+  return task->id;
+}
+
+int32_t Kernel::deleteTask(int32_t taskId) {
+  State& s = *state_;
+  s.reapFinished();
+  std::lock_guard guard(s.mutex);
+  auto it = s.tasks.find(taskId);
+  if (it == s.tasks.end()) return failWith(HOST_ERR_INVALID, -1);
+  KernelTask& task = *it->second;
+  task.deleted = true;
+  // Its queue operations fail from now on, so the section it held protects nothing.
+  s.releaseSectionOf(task.threadId);
+  s.tasks.erase(it);
+  s.changed.notify_all();
+  return 0;
+}
+
+int32_t Kernel::delay(int32_t ticks) {
+  if (ticks < 0) return failWith(HOST_ERR_INVALID, -1);
+  State& s = *state_;
+  std::unique_lock guard(s.mutex);
+  if (s.selfDeleted()) return failWith(HOST_ERR_DELETED, -1);
+  if (ticks == 0) {
+    guard.unlock();
+    std::this_thread::yield();
+    return 0;
+  }
+  const WaitOutcome outcome = s.wait(guard, ticks, false, [] { return false; });
+  return outcome == WaitOutcome::TimedOut ? 0 : failWith(HOST_ERR_DELETED, -1);
+}
+
+std::vector<std::string> Kernel::runningTasks() const {
+  std::lock_guard guard(state_->mutex);
+  std::vector<std::string> names;
+  for (const auto& [id, task] : state_->tasks) names.push_back(task->name);
+  return names;
+}
+
+bool Kernel::taskExists(int32_t taskId) const {
+  std::lock_guard guard(state_->mutex);
+  return state_->tasks.count(taskId) > 0;
+}
+
+void Kernel::shutdown() {
+  State& s = *state_;
+  std::vector<std::shared_ptr<KernelTask>> all;
+  {
+    std::lock_guard guard(s.mutex);
+    s.shutDown = true;
+    for (auto& [id, task] : s.tasks) {
+      task->deleted = true;
+      s.releaseSectionOf(task->threadId);
+    }
+    s.tasks.clear();
+    all.swap(s.threads);
+    s.changed.notify_all();
+  }
+  for (auto& task : all) {
+    if (!task->thread.joinable()) continue;
+    if (task->thread.get_id() == std::this_thread::get_id())
+      task->thread.detach();  // a task ending the host cannot wait for itself
+    else
+      task->thread.join();
+  }
+}
+
+}  // namespace hostsim

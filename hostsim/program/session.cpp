@@ -1,0 +1,137 @@
+#include "hostsim/program/session.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "hostsim/core/host.h"
+#include "hostsim/core/user.h"
+#include "hostsim/program/demo.h"
+#include "hostsim/program/dumps.h"
+#include "hostsim/program/module.h"
+#include "hostsim/program/steps.h"
+#include "hostsim/user/script.h"
+
+namespace hostsim::program {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct SetupError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+std::string readScript(const Options& o) {
+  if (o.demo) return demoScript();
+  std::ifstream in(o.script);
+  if (!in) throw SetupError("cannot read the script " + o.script.string());
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void placeFiles(const Script& script, const fs::path& home, const fs::path& scriptDir) {
+  for (const auto& f : script.files) {
+    const fs::path target = home / f.path;
+    fs::create_directories(target.parent_path());
+    std::error_code ec;
+    if (!f.copyFrom.empty()) {
+      fs::copy_file(scriptDir / f.copyFrom, target, fs::copy_options::overwrite_existing, ec);
+    } else {
+      std::ofstream out(target, std::ios::binary);
+      out << f.content;
+      if (!out) ec = std::make_error_code(std::errc::io_error);
+    }
+    if (ec) throw SetupError("line " + std::to_string(f.line) + ": cannot place " + f.path + ": " + ec.message());
+  }
+}
+
+fs::path modulePath(const Options& o) {
+  if (!o.module.empty()) return o.module;
+  return fs::path(OSTREL3_MODULE_DIR) / "op_ostrel3.so";
+}
+
+OperatorMsg runMessage(const HostConfig& c) {
+  OperatorMsg m{};
+  m.code = OP_MSG_RUN;
+  const bool ntsc = c.format == VideoFormat::Ntsc2997;
+  m.flags = ntsc ? OP_MSG_FLAG_NTSC : 0;
+  m.fieldRate = ntsc ? 60 : 50;
+  return m;
+}
+
+struct RunResult {
+  int32_t init = -1, length = -1, run = -1;
+  bool ran = false;
+};
+
+// Sends the messages the host sends to an operator it starts.
+RunResult play(const OperatorModule& module, const HostConfig& config) {
+  RunResult r;
+  OperatorMsg init{};
+  init.code = OP_MSG_INIT;
+  r.init = module.send(init);
+  if (r.init != 0) return r;
+  OperatorMsg length{};
+  length.code = OP_MSG_LENGTH;
+  r.length = module.send(length);
+  OperatorMsg run = runMessage(config);
+  r.run = module.send(run);
+  r.ran = true;
+  return r;
+}
+
+void writeReport(const Host& host, const RunResult& r, const fs::path& out, size_t stepsLeft) {
+  writeLogText(host, out / "host.log");
+  dumpLog(host, out / "log.json");
+  nlohmann::json report = {{"init_result", r.init}, {"length_result", r.length}, {"run_result", r.run},
+                           {"ran", r.ran}, {"user_steps_left", stepsLeft}, {"log_lines", host.log().size()}};
+  std::ofstream(out / "run.json") << report.dump(2) << "\n";
+}
+
+int session(const Options& o) {
+  Script script = parseScript(readScript(o));
+  const fs::path out = fs::absolute(o.out);
+  const fs::path home = out / "home";
+  fs::create_directories(home / "programs" / "ostrel3");
+  ::setenv("VTHOME", home.c_str(), 1);
+  script.config.home = home;
+  placeFiles(script, home, o.demo ? fs::current_path() : fs::absolute(o.script).parent_path());
+
+  Host host(script.config);
+  queueSteps(host, script, out);
+  RunResult result;
+  {
+    OperatorModule module(modulePath(o));
+    std::cout << "operator: " << module.identification() << "\n";
+    result = play(module, script.config);
+  }
+  writeReport(host, result, out, host.user().pending());
+  if (result.init != 0) std::cout << "the operator refused to start on host version " << script.config.version << "\n";
+  else std::cout << "run result: " << result.run << "\n";
+  std::cout << "results in " << out.string() << "\n";
+  return 0;
+}
+
+}  // namespace
+
+int runSession(const Options& o) {
+  const std::string name = o.demo ? "demo" : o.script.string();
+  try {
+    return session(o);
+  } catch (const ScriptError& e) {
+    std::cerr << name << ":" << e.line() << ": " << e.what() << "\n";
+    return 2;
+  } catch (const SetupError& e) {
+    std::cerr << name << ": " << e.what() << "\n";
+    return 2;
+  } catch (const std::exception& e) {
+    std::cerr << "ostrel3-host: " << e.what() << "\n";
+    return 3;
+  }
+}
+
+}  // namespace hostsim::program

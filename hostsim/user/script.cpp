@@ -1,0 +1,316 @@
+#include "hostsim/user/script.h"
+
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include "hostsim/user/script_lexer.h"
+
+namespace hostsim {
+
+namespace {
+
+using script::Word;
+
+// The words of one line with the checks every statement needs.
+class Line {
+ public:
+  Line(int number, std::vector<Word> words) : number_(number), words_(std::move(words)) {}
+
+  int number() const { return number_; }
+  size_t size() const { return words_.size(); }
+  const std::string& word(size_t i) const {
+    if (i >= words_.size()) fail("expected more after \"" + words_.back().text + "\"");
+    return words_[i].text;
+  }
+  bool isQuoted(size_t i) const { return i < words_.size() && words_[i].quoted; }
+  bool is(size_t i, const char* text) const { return i < words_.size() && !words_[i].quoted && words_[i].text == text; }
+  std::string quoted(size_t i, const char* what) const {
+    if (i >= words_.size() || !words_[i].quoted) fail(std::string("expected ") + what + " in quotes");
+    return words_[i].text;
+  }
+  int64_t number(size_t i, const char* what, int64_t min, int64_t max) const {
+    if (i >= words_.size()) fail(std::string("expected ") + what);
+    auto v = script::toNumber(words_[i].text);
+    if (!v) fail(std::string("expected ") + what + ", found \"" + words_[i].text + "\"");
+    if (*v < min || *v > max)
+      fail(std::string(what) + " must lie between " + std::to_string(min) + " and " + std::to_string(max));
+    return *v;
+  }
+  void end(size_t count) const {
+    if (words_.size() > count) fail("unexpected \"" + words_[count].text + "\"");
+  }
+  [[noreturn]] void fail(const std::string& what) const { throw ScriptError(number_, what); }
+
+ private:
+  int number_;
+  std::vector<Word> words_;
+};
+
+constexpr int64_t kInt32Max = 0x7FFFFFFF;
+constexpr int64_t kWordMax = 0xFFFFFFFFll;
+
+// Two numbers written as AxB, A,B or A:B.
+std::pair<int64_t, int64_t> numberPair(const Line& l, size_t i, char separator, const char* what) {
+  const std::string& w = l.word(i);
+  auto cut = w.find(separator);
+  auto a = cut == std::string::npos ? std::nullopt : script::toNumber(w.substr(0, cut));
+  auto b = cut == std::string::npos ? std::nullopt : script::toNumber(w.substr(cut + 1));
+  if (!a || !b || *a < 0 || *b < 0 || *a > 0x7FFF || *b > 0x7FFF) l.fail(std::string("expected ") + what + ", found \"" + w + "\"");
+  return {*a, *b};
+}
+
+void parseMonitor(const Line& l, HostConfig& c) {
+  const int64_t index = l.number(2, "a monitor number", 1, 4);
+  if (c.monitors.size() < static_cast<size_t>(index)) c.monitors.resize(index);
+  MonitorConfig& m = c.monitors[index - 1];
+  auto [w, h] = numberPair(l, 3, 'x', "a size like 1920x1080");
+  m.width = static_cast<int16_t>(w), m.height = static_cast<int16_t>(h);
+  for (size_t i = 4; i < l.size(); i += 2) {
+    if (l.is(i, "visible")) {
+      std::stringstream corners(l.word(i + 1));
+      int64_t v[4];
+      char comma = 0;
+      for (int k = 0; k < 4; ++k)
+        if (!(corners >> v[k]) || (k < 3 && (!(corners >> comma) || comma != ','))) l.fail("expected visible x0,y0,x1,y1");
+      m.visibleX0 = int16_t(v[0]), m.visibleY0 = int16_t(v[1]), m.visibleX1 = int16_t(v[2]), m.visibleY1 = int16_t(v[3]);
+    } else if (l.is(i, "aspect")) {
+      auto [x, y] = numberPair(l, i + 1, ':', "an aspect like 16:9");
+      if (x == 0 || y == 0) l.fail("an aspect needs two numbers above 0");
+      m.aspectX = int16_t(x), m.aspectY = int16_t(y);
+    } else {
+      l.fail("expected visible or aspect, found \"" + l.word(i) + "\"");
+    }
+  }
+}
+
+void parseHost(const Line& l, HostConfig& c) {
+  const std::string& what = l.word(1);
+  if (what == "version") {
+    c.version = int32_t(l.number(2, "a version", 0, kInt32Max)), l.end(3);
+  } else if (what == "project") {
+    c.projectNumber = int32_t(l.number(2, "a project number", 0, 99)), l.end(3);
+  } else if (what == "format") {
+    if (l.is(2, "pal")) c.format = VideoFormat::Pal25;
+    else if (l.is(2, "ntsc")) c.format = VideoFormat::Ntsc2997;
+    else l.fail("expected the format pal or ntsc");
+    l.end(3);
+  } else if (what == "monitors") {
+    c.monitors.resize(size_t(l.number(2, "a monitor count", 1, 4))), l.end(3);
+  } else if (what == "monitor") {
+    parseMonitor(l, c);
+  } else if (what == "default-monitor") {
+    c.defaultMonitor = int32_t(l.number(2, "a monitor number", 1, 4)), l.end(3);
+  } else if (what == "render-version") {
+    auto [major, minor] = numberPair(l, 2, '.', "a version like 43.1");
+    c.renderMajor = int32_t(major), c.renderMinor = int32_t(minor), l.end(3);
+  } else {
+    l.fail("unknown host setting \"" + what + "\"");
+  }
+}
+
+void parseClip(const Line& l, HostConfig& c) {
+  ClipConfig clip;
+  clip.uid = uint32_t(l.number(1, "a clip uid", 1, kWordMax));
+  clip.name = l.quoted(2, "a clip name");
+  clip.length = int32_t(l.number(3, "a length in frames", 1, 10'000'000));
+  for (size_t i = 4; i < l.size(); i += 2) {
+    if (l.is(i, "clap")) clip.clapFrame = int32_t(l.number(i + 1, "a clap frame", 0, clip.length - 1));
+    else if (l.is(i, "recorded")) clip.recordedAt = l.number(i + 1, "a recording time in seconds", 0, INT64_MAX);
+    else l.fail("expected clap or recorded, found \"" + l.word(i) + "\"");
+  }
+  for (const auto& other : c.clips)
+    if (other.uid == clip.uid) l.fail("clip uid " + std::to_string(clip.uid) + " is used twice");
+  c.clips.push_back(clip);
+}
+
+ScriptCommand command(const Line& l, ScriptCommand::Kind kind) {
+  ScriptCommand cmd;
+  cmd.kind = kind;
+  cmd.line = l.number();
+  return cmd;
+}
+
+// "sub N" after a click.
+void clickOptions(const Line& l, size_t i, ScriptCommand& cmd) {
+  if (i >= l.size()) return;
+  if (!l.is(i, "sub")) l.fail("expected sub, found \"" + l.word(i) + "\"");
+  cmd.subEvent = int32_t(l.number(i + 1, "a sub-event", 0, kInt32Max));
+  l.end(i + 2);
+}
+
+ScriptCommand parseClick(const Line& l) {
+  ScriptCommand cmd;
+  const std::string& target = l.word(1);
+  if (l.isQuoted(1)) {
+    cmd = command(l, ScriptCommand::ClickCaption);
+    cmd.text = target;
+  } else if (target.size() > 1 && target[0] == '#') {
+    auto code = script::toNumber(target.substr(1));
+    if (!code || *code < 0 || *code > kWordMax) l.fail("expected a shortcut code like #0x73");
+    cmd = command(l, ScriptCommand::ClickShortcut);
+    cmd.a = *code;
+  } else if (target.size() > 1 && target[0] == '@') {
+    cmd = command(l, ScriptCommand::ClickAt);
+    Line position(l.number(), {{target.substr(1), false}});
+    std::tie(cmd.a, cmd.b) = numberPair(position, 0, ',', "a position like @120,340");
+  } else {
+    l.fail("expected a caption in quotes, #code or @x,y after click");
+  }
+  clickOptions(l, 2, cmd);
+  return cmd;
+}
+
+ScriptCommand parseAnswer(const Line& l) {
+  ScriptCommand cmd = command(l, ScriptCommand::Answer);
+  Answer a;
+  const std::string& kind = l.word(1);
+  if (kind == "scene") {
+    a.kind = AnswerKind::Scene, a.number = l.number(2, "a clip uid (0 cancels)", 0, kWordMax);
+  } else if (kind == "text") {
+    a.kind = AnswerKind::Text, a.number = l.number(2, "a button number (1 is the first, 0 cancels)", 0, 9);
+  } else if (kind == "key") {
+    a.kind = AnswerKind::Key, a.text = l.quoted(2, "the text typed");
+  } else if (kind == "palette") {
+    a.kind = AnswerKind::Palette, a.number = l.number(2, "a colour", 0, kWordMax);
+  } else if (kind == "file") {
+    a.kind = AnswerKind::File, a.text = l.quoted(2, "a file path");
+  } else if (kind == "archives") {
+    a.kind = AnswerKind::Archives, a.number = l.number(2, "an action", -1, 99);
+  } else {
+    l.fail("unknown answer kind \"" + kind + "\"");
+  }
+  l.end(3);
+  cmd.answer = a;
+  return cmd;
+}
+
+ScriptCommand parseSimple(const Line& l) {
+  const std::string& verb = l.word(0);
+  if (verb == "key") {
+    ScriptCommand cmd = command(l, ScriptCommand::Key);
+    cmd.a = l.number(1, "a key code", 0, 0xFFFF);
+    if (l.is(2, "qualifier")) cmd.b = l.number(3, "a qualifier", 0, 0xFFFF), l.end(4);
+    else l.end(2);
+    return cmd;
+  }
+  if (verb == "command") {
+    ScriptCommand cmd = command(l, ScriptCommand::Command);
+    cmd.a = l.number(1, "a command id", 0, kWordMax);
+    if (l.is(2, "step")) cmd.b = l.number(3, "a step", -kInt32Max, kInt32Max), l.end(4);
+    else l.end(2);
+    return cmd;
+  }
+  if (verb == "pointer") {
+    if (l.is(1, "move")) {
+      ScriptCommand cmd = command(l, ScriptCommand::PointerMove);
+      cmd.a = l.number(2, "an x position", 0, 0x7FFF);
+      l.end(3);
+      return cmd;
+    }
+    if (l.is(1, "confirm")) return l.end(2), command(l, ScriptCommand::PointerConfirm);
+    if (l.is(1, "cancel")) return l.end(2), command(l, ScriptCommand::PointerCancel);
+    l.fail("expected pointer move X, pointer confirm or pointer cancel");
+  }
+  if (verb == "close") return l.end(1), command(l, ScriptCommand::Close);
+  if (verb == "wait") {
+    ScriptCommand cmd = command(l, ScriptCommand::Wait);
+    cmd.a = l.number(1, "a number of ticks", 0, 60 * 600);
+    l.end(2);
+    return cmd;
+  }
+  if (verb == "screenshot") {
+    ScriptCommand cmd = command(l, ScriptCommand::Screenshot);
+    cmd.text = l.word(1);
+    cmd.b = 0;
+    if (l.is(2, "monitor")) cmd.b = l.number(3, "a monitor number", 1, 4), l.end(4);
+    else l.end(2);
+    return cmd;
+  }
+  if (verb == "dump") {
+    ScriptCommand cmd;
+    if (l.is(1, "log")) cmd = command(l, ScriptCommand::DumpLog);
+    else if (l.is(1, "storyboard")) cmd = command(l, ScriptCommand::DumpStoryboard);
+    else l.fail("expected dump log NAME or dump storyboard NAME");
+    cmd.text = l.word(2);
+    l.end(3);
+    return cmd;
+  }
+  if (verb == "foreign-screen") {
+    ScriptCommand cmd = command(l, ScriptCommand::ForeignScreen);
+    if (l.is(1, "on")) cmd.a = 1;
+    else if (!l.is(1, "off")) l.fail("expected foreign-screen on or off");
+    l.end(2);
+    return cmd;
+  }
+  l.fail("unknown command \"" + verb + "\"");
+}
+
+// "file PATH" with its lines up to "end", or "file PATH from SOURCE".
+size_t parseFile(const Line& l, const std::vector<std::string>& lines, size_t next, Script& s) {
+  ScriptFile f;
+  f.line = l.number();
+  f.path = l.word(1);
+  if (f.path.empty() || f.path[0] == '/' || f.path.find("..") != std::string::npos)
+    l.fail("a file path must stay inside the host's home directory");
+  if (l.is(2, "from")) {
+    f.copyFrom = l.word(3);
+    l.end(4);
+    s.files.push_back(f);
+    return next;
+  }
+  l.end(2);
+  for (; next < lines.size(); ++next) {
+    if (lines[next] == "end") {
+      s.files.push_back(f);
+      return next + 1;
+    }
+    f.content += lines[next] + "\n";
+  }
+  l.fail("the file's lines need a closing line \"end\"");
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::stringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+}  // namespace
+
+Script parseScript(const std::string& text, HostConfig base) {
+  Script s;
+  s.config = std::move(base);
+  const std::vector<std::string> lines = splitLines(text);
+  for (size_t i = 0; i < lines.size();) {
+    const int number = static_cast<int>(i + 1);
+    std::vector<Word> words;
+    try {
+      words = script::splitLine(lines[i]);
+    } catch (const std::invalid_argument& e) {
+      throw ScriptError(number, e.what());
+    }
+    ++i;
+    if (words.empty()) continue;
+    const Line l(number, words);
+    const std::string& verb = words[0].text;
+    if (verb == "host") {
+      parseHost(l, s.config);
+    } else if (verb == "clip") {
+      parseClip(l, s.config);
+    } else if (verb == "file") {
+      i = parseFile(l, lines, i, s);
+    } else {
+      ScriptCommand cmd = verb == "click" ? parseClick(l) : verb == "answer" ? parseAnswer(l) : parseSimple(l);
+      cmd.source = lines[number - 1];
+      s.commands.push_back(std::move(cmd));
+    }
+  }
+  return s;
+}
+
+}  // namespace hostsim

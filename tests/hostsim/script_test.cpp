@@ -1,0 +1,125 @@
+// Session scripts: setup lines, user actions and clear errors for bad lines.
+#include <gtest/gtest.h>
+
+#include "hostsim/user/script.h"
+
+namespace {
+
+using hostsim::parseScript;
+using hostsim::ScriptCommand;
+using hostsim::ScriptError;
+
+int errorLine(const std::string& text) {
+  try {
+    parseScript(text);
+  } catch (const ScriptError& e) {
+    return e.line();
+  }
+  return 0;
+}
+
+std::string errorText(const std::string& text) {
+  try {
+    parseScript(text);
+  } catch (const ScriptError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+TEST(ScriptTest, HostLinesSetUpTheHost) {
+  auto s = parseScript(
+      "# a comment\n"
+      "host version 930\n"
+      "host project 3\n"
+      "host format ntsc\n"
+      "host monitors 3\n"
+      "host monitor 2 720x576 visible 8,8,711,567 aspect 4:3\n"
+      "host default-monitor 2\n"
+      "host render-version 42.41\n"
+      "clip 1001 \"Stage \\\"left\\\"\" 750 clap 100 recorded 1700000000\n"
+      "clip 1002 \"Kamera \xC3\xBC\" 500\n");
+  EXPECT_EQ(s.config.version, 930);
+  EXPECT_EQ(s.config.projectNumber, 3);
+  EXPECT_EQ(s.config.format, hostsim::VideoFormat::Ntsc2997);
+  ASSERT_EQ(s.config.monitors.size(), 3u);
+  EXPECT_EQ(s.config.monitors[1].width, 720);
+  EXPECT_EQ(s.config.monitors[1].visibleX1, 711);
+  EXPECT_EQ(s.config.monitors[1].aspectX, 4);
+  EXPECT_EQ(s.config.defaultMonitor, 2);
+  EXPECT_EQ(s.config.renderMinor, 41);
+  ASSERT_EQ(s.config.clips.size(), 2u);
+  EXPECT_EQ(s.config.clips[0].name, "Stage \"left\"");
+  EXPECT_EQ(s.config.clips[0].clapFrame, 100);
+  EXPECT_EQ(s.config.clips[0].recordedAt, 1700000000);
+  EXPECT_EQ(s.config.clips[1].clapFrame, -1);
+  EXPECT_TRUE(s.commands.empty());
+}
+
+TEST(ScriptTest, ActionsKeepTheirOrderAndArguments) {
+  auto s = parseScript(
+      "click \"Choose clip\"\n"
+      "answer scene 1001\n"
+      "click #0x73\n"
+      "click @120,340 sub 20\n"
+      "key 0x68 qualifier 0x800\n"
+      "command 0x10010 step -5\n"
+      "pointer move 300\n"
+      "pointer confirm\n"
+      "answer key \"New name\"\n"
+      "answer palette 0xB68080FF\n"
+      "wait 30\n"
+      "screenshot panel monitor 2\n"
+      "dump log log.json\n"
+      "foreign-screen on\n"
+      "close\n");
+  ASSERT_EQ(s.commands.size(), 15u);
+  EXPECT_EQ(s.commands[0].kind, ScriptCommand::ClickCaption);
+  EXPECT_EQ(s.commands[0].text, "Choose clip");
+  EXPECT_EQ(s.commands[1].answer->number, 1001);
+  EXPECT_EQ(s.commands[2].kind, ScriptCommand::ClickShortcut);
+  EXPECT_EQ(s.commands[2].a, 0x73);
+  EXPECT_EQ(s.commands[3].a, 120);
+  EXPECT_EQ(s.commands[3].b, 340);
+  EXPECT_EQ(s.commands[3].subEvent, 20);
+  EXPECT_EQ(s.commands[4].b, 0x800);
+  EXPECT_EQ(s.commands[5].b, -5);
+  EXPECT_EQ(s.commands[6].a, 300);
+  EXPECT_EQ(s.commands[8].answer->text, "New name");
+  EXPECT_EQ(s.commands[9].answer->number, 0xB68080FFll);
+  EXPECT_EQ(s.commands[11].b, 2);
+  EXPECT_EQ(s.commands[13].a, 1);
+  EXPECT_EQ(s.commands[14].kind, ScriptCommand::Close);
+  EXPECT_EQ(s.commands[14].line, 15);
+}
+
+TEST(ScriptTest, FilesAreTakenVerbatimUpToEnd) {
+  auto s = parseScript(
+      "file programs/ostrel3/settings_01.info\n"
+      "<?xml version=\"1.0\"?>\n"
+      "  <ostrel3><prj_num>5</prj_num></ostrel3>\n"
+      "end\n"
+      "file programs/ostrel3/project_01_05.info from saved.info\n"
+      "close\n");
+  ASSERT_EQ(s.files.size(), 2u);
+  EXPECT_EQ(s.files[0].content, "<?xml version=\"1.0\"?>\n  <ostrel3><prj_num>5</prj_num></ostrel3>\n");
+  EXPECT_EQ(s.files[1].copyFrom, "saved.info");
+  EXPECT_EQ(s.commands.size(), 1u);
+}
+
+TEST(ScriptTest, MalformedLinesNameTheirLineAndTheProblem) {
+  EXPECT_EQ(errorLine("close\n\nclick Apply\n"), 3);
+  EXPECT_EQ(errorLine("host format secam\n"), 1);
+  EXPECT_EQ(errorLine("wait\n"), 1);
+  EXPECT_EQ(errorLine("clip 1 \"a\" 10\nclip 1 \"b\" 10\n"), 2);
+  EXPECT_EQ(errorLine("clip 1 \"a\" 10 clap 10\n"), 1);
+  EXPECT_EQ(errorLine("click \"unclosed\n"), 1);
+  EXPECT_EQ(errorLine("file ../outside\nend\n"), 1);
+  EXPECT_EQ(errorLine("file programs/x\nno end\n"), 1);
+  EXPECT_EQ(errorLine("key 0x20 extra\n"), 1);
+  EXPECT_EQ(errorLine("host monitors 9\n"), 1);
+  EXPECT_EQ(errorText("frobnicate\n"), "unknown command \"frobnicate\"");
+  EXPECT_EQ(errorText("wait soon\n"), "expected a number of ticks, found \"soon\"");
+}
+
+}  // namespace
