@@ -2,12 +2,16 @@
 // not fit undefined, and the files come from anywhere.
 #include "ostrel3/decimal.h"
 
-#include <cctype>
 #include <limits>
 
 namespace ostrel3 {
 
 namespace {
+
+// Plain character tests: the files are always read the same way, whatever
+// the process's locale, and without a library call per character.
+bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 struct Scanned {
   DecimalStatus status = DecimalStatus::kNoNumber;
@@ -21,11 +25,11 @@ Scanned scan(const char* text) {
   Scanned s;
   if (!text) return s;
   const char* p = text;
-  while (std::isspace(static_cast<unsigned char>(*p))) ++p;
+  while (isSpace(*p)) ++p;
   if (*p == '+' || *p == '-') s.negative = (*p++ == '-');
-  if (!std::isdigit(static_cast<unsigned char>(*p))) return s;
+  if (!isDigit(*p)) return s;
   constexpr uint64_t kCeiling = uint64_t{1} << 33;
-  for (; std::isdigit(static_cast<unsigned char>(*p)); ++p) {
+  for (; isDigit(*p); ++p) {
     s.magnitude = s.magnitude * 10 + static_cast<uint64_t>(*p - '0');
     if (s.magnitude > kCeiling) s.magnitude = kCeiling;
   }
@@ -68,7 +72,7 @@ Decimal<uint32_t> ScanUint(const char* text) {
 Decimal<int32_t> DecimalText(const char* text) {
   if (!text) return {};
   const char* p = text;
-  while (std::isspace(static_cast<unsigned char>(*p))) ++p;
+  while (isSpace(*p)) ++p;
   if (*p == '\0') return {};  // white space only: as good as no text
   Scanned s = scan(text);
   if (s.status == DecimalStatus::kNoNumber) s = Scanned{DecimalStatus::kNumber, false, 0};

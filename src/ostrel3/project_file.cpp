@@ -22,6 +22,24 @@ std::optional<int32_t> hostProjectNumber() {
   return number;
 }
 
+SceneRecord sceneOf(int slot, const CameraSlot& c) {
+  SceneRecord s;
+  s.cam = slot;
+  s.uid = c.sourceUid;
+  s.trimIn = c.trimIn;
+  s.colour = c.colour;
+  s.useAudio = c.useAudio;
+  s.useDistance = c.useDistance;
+  s.distance = c.distance;
+  s.autoSync = c.autoSync;
+  s.syncIn = c.syncIn;
+  s.synced = c.synced;
+  s.origIn = c.origIn;
+  s.origOut = c.origOut;
+  if (const XCHAR* name = nslGetAVRecordName(c.record)) s.clipName = name;
+  return s;
+}
+
 bool hasCameraInFirstFour(const CameraSlot* cameras) {
   for (int i = 0; i < 4; ++i)
     if (cameras[i].hasClip()) return true;
@@ -43,14 +61,8 @@ const char* MulticamOperator::SettingsFilePath() {
 ProjectDocument MulticamOperator::CaptureProject() const {
   ProjectDocument p;
   p.name = projectName;
-  for (int i = 0; i < kCameraSlots; ++i) {
-    const CameraSlot& c = cameras[i];
-    if (!c.hasClip()) continue;
-    SceneRecord s{i, c.sourceUid, c.trimIn, c.colour, c.useAudio, c.useDistance, c.distance,
-                  c.autoSync, c.syncIn, c.synced, c.origIn, c.origOut, {}};
-    if (const XCHAR* name = nslGetAVRecordName(c.record)) s.clipName = name;
-    p.scenes.push_back(std::move(s));
-  }
+  for (int i = 0; i < kCameraSlots; ++i)
+    if (cameras[i].hasClip()) p.scenes.push_back(sceneOf(i, cameras[i]));
   p.points = cutList;
   p.sceneCount = sceneCount;
   p.position = position;
