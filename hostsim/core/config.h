@@ -15,7 +15,9 @@ struct MonitorConfig {
   int16_t height = 1080;
   /// Visible area, inclusive corners; a negative x1 means the whole screen.
   int16_t visibleX0 = 0, visibleY0 = 0, visibleX1 = -1, visibleY1 = -1;
-  int16_t aspectX = 1, aspectY = 1;
+  /// Pixel aspect as the GUI reports it: 16:9 for the usual HD screens, so
+  /// that a picture's height is its width x aspectY / aspectX.
+  int16_t aspectX = 16, aspectY = 9;
 };
 
 struct ClipConfig {

@@ -6,9 +6,14 @@
 // YUV are the host's 32-bit values (Y in the top byte, then U, V, alpha);
 // pixels are stored as cairo's ARGB32 (bytes blue, green, red, alpha), the
 // same layout as VG_IMAGE pixels.
+//
+// The screen is opaque: fills, texts and raw pixels replace what was there
+// (the alpha of their colour is ignored); only drawImage blends, by the
+// image's own (straight) alpha. Every call is safe from any thread.
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <string_view>
 #include <vector>
 
@@ -51,17 +56,22 @@ class Screen {
   /// A raised or sunken frame of `thickness` pixels inside r.
   void drawFrame(int monitor, VG_CORNERS r, uint32_t lightArgb, uint32_t darkArgb, int thickness);
   /// Text in the GUI font (8 pixels a character, 16 high), cut at the box.
+  /// Lines break at '\n'; each line is aligned on its own.
   void drawText(int monitor, VG_CORNERS box, std::u16string_view text, uint32_t argb, TextStyle style = {});
   /// 32-bit pixels (ARGB32 layout) with `stride` bytes a line, at x, y.
   void drawPixels(int monitor, const uint8_t* pixels, int width, int height, int stride, int x, int y);
+  /// An image blended over the screen by its alpha, at x, y.
   void drawImage(int monitor, const VG_IMAGE& image, int x, int y);
 
   /// Pixel value (0xAARRGGBB) at x, y; 0 outside the screen.
   uint32_t pixel(int monitor, int x, int y) const;
   /// Copy of a rectangle, and putting it back (modal requests restore what they covered).
+  /// Neither looks at the clip rectangle; pixels outside the screen read as 0
+  /// and are not written back.
   std::vector<uint32_t> saveRect(int monitor, VG_CORNERS r) const;
   void restoreRect(int monitor, VG_CORNERS r, const std::vector<uint32_t>& pixels);
 
+  /// Writes the monitor's framebuffer as a PNG of the screen's size.
   bool savePng(int monitor, const std::filesystem::path& file) const;
 
   /// Text drawing into an off-screen ARGB32 buffer (vgBoxTextBuffer).
@@ -70,7 +80,9 @@ class Screen {
 
  private:
   struct Monitor;
+  Monitor* find(int monitor) const;
   std::vector<std::unique_ptr<Monitor>> monitors_;
+  mutable std::mutex mutex_;
 };
 
 }  // namespace hostsim

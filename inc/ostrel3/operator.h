@@ -16,6 +16,7 @@
 #include "host/op.h"
 #include "host/vreq.h"
 #include "ostrel3/holders.h"
+#include "ostrel3/panel_area.h"
 #include "ostrel3/picture_cache.h"
 #include "ostrel3/project_io.h"
 #include "ostrel3/project_model.h"
@@ -23,6 +24,8 @@
 #include "transition_picker/transitions_hook.h"
 
 namespace ostrel3 {
+
+class MainPanelLayout;
 
 inline constexpr int kElementSlots = 49;
 inline constexpr uint32_t kHighlightColour = 0xB68080FFu;
@@ -63,6 +66,8 @@ class MulticamOperator {
 
   // ---- Panel and event loop --------------------------------------------------
   bool OpenPanel(OperatorMsg* message);
+  /// Lays the panel out at the current picture size; with create, opens it.
+  bool BuildPanel(bool create);
   void ClosePanel();
   void RunEventLoop();
 
@@ -154,6 +159,14 @@ class MulticamOperator {
   VG_PANEL previewPanel = 0;  ///< the live picture area; 0 when there is none
   VG_RECT previewRect{};
 
+  // Drawing areas of the main panel, set when it is opened.
+  PanelArea timelineArea;     ///< where the timeline overview is drawn
+  PanelArea titleArea;        ///< the project title line
+  PanelArea waveformArea;     ///< the scrub strip
+  PanelArea syncStateArea;    ///< the sync-state picture
+  VG_PANEL playbackPanel = 0; ///< the sub-panel the player draws into
+  VG_RECT playbackRect{};
+
   // Project preferences and position.
   int32_t projectSlot = 0;
   int32_t activeCamera = 0;
@@ -182,6 +195,9 @@ class MulticamOperator {
 
   // Event loop.
   bool keepRunning = false;
+
+  // Sizing of the main panel.
+  int16_t spacerHeight = 0;
 
   // ---- Project and settings files, clip copies, undo and redo --------------
   /// Path of a slot's project file in pathBuffer; null (logged) when it cannot be built.
@@ -224,6 +240,13 @@ class MulticamOperator {
   void initialiseDisplayMetrics();
   void clearPlaybackState();
   void teardown() noexcept;
+  // Main panel.
+  bool findFittingPictureSize();
+  bool livePictureAllowed(int16_t visibleHeight) const;
+  void takeCameraAreas(const MainPanelLayout& layout);
+  void takeLivePicture(const MainPanelLayout& layout, bool allowed);
+  void openPlaybackPanel();
+  void showPanelContents();
   // Event loop (the dispatch of each message class).
   void dispatch(const QueueMessage& message);
   void handleElement(const QueueMessage& message);
