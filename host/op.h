@@ -100,7 +100,8 @@ PIXEL_ASPECT opGetPixelAspect(int32_t aspectCode);
 
 /// Fits width x height of a picture with pixel aspect `video` into
 /// maxWidth x maxHeight of a screen with pixel aspect `screen`, keeping
-/// the picture's shape. flags 1: never enlarge beyond the fit. 0 or -1.
+/// the picture's shape. flags 1: scale up or down to the largest size that
+/// fits; 0: keep the natural size unless it must shrink. 0 or -1.
 int32_t opCalcDims(int16_t* width, int16_t* height, PIXEL_ASPECT video, int16_t maxWidth,
                    int16_t maxHeight, PIXEL_ASPECT screen, int32_t flags);
 

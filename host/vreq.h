@@ -3,6 +3,10 @@
 /// requests. Calling thread only.
 #include "host/host_types.h"
 
+/// Request flag bits the host reads: 0x08 adds its confirm (OK) element,
+/// 0x10 its cancel element; 0x40 makes the request the whole screen of the
+/// default monitor, whose frame carries both; 0x400 leaves the confirm
+/// element disabled until the caller enables it.
 /// Request flags that make the host add its OK and cancel elements.
 #define VREQ_FLAGS_OK_CANCEL 0x1Eu
 #define VREQ_FLAGS_WINDOW_OK_CANCEL 0x10001Eu

@@ -36,6 +36,13 @@ void User::addAnswer(Answer answer, std::string description) {
   add(std::move(s));
 }
 
+void User::addWait(std::string description, int32_t ticks) {
+  UserStep s;
+  s.description = std::move(description);
+  s.waitTicks = ticks;
+  add(std::move(s));
+}
+
 bool User::empty() const {
   std::lock_guard lock(mutex_);
   return steps_.empty();

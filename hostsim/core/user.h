@@ -29,6 +29,9 @@ struct UserStep {
   std::optional<Answer> answer;
   /// An action; returns false when it could not be performed (it is logged).
   std::function<bool(Host&)> action;
+  /// A pause: for this many ticks the operator runs on by itself and
+  /// receives what other threads post (no action, no answer).
+  int32_t waitTicks = 0;
 };
 
 class User {
@@ -36,6 +39,7 @@ class User {
   void add(UserStep step);
   void addAction(std::string description, std::function<bool(Host&)> action);
   void addAnswer(Answer answer, std::string description = {});
+  void addWait(std::string description, int32_t ticks);
   bool empty() const;
   size_t pending() const;
 

@@ -1,8 +1,20 @@
 #pragma once
-// Clips of the scene bin, their synthetic pictures and sound, images and the
-// render library.
+// The host project's media side: the scene bin and the clips made from it,
+// the synthetic media behind them, images, the render library, and the
+// small project state the operator reads and sets. One per stand-in host.
+#include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "host/main.h"
+#include "host/op.h"
+#include "hostsim/media/clips.h"
+#include "hostsim/media/images.h"
+#include "hostsim/media/project_state.h"
+#include "hostsim/media/render.h"
+#include "hostsim/media/sources.h"
+#include "hostsim/media/unique_ids.h"
 
 namespace hostsim {
 
@@ -10,11 +22,45 @@ class Host;
 
 class Media {
  public:
+  /// Throws std::invalid_argument for an unusable clip configuration.
   explicit Media(Host& host);
+  ~Media();
+
+  const SourceCatalogue& sources() const { return sources_; }
+  ClipStore& clips() { return clips_; }
+  const ClipStore& clips() const { return clips_; }
+  ImageStore& images() { return images_; }
+  RenderLibrary& render() { return render_; }
+  ProjectState& project() { return project_; }
+  SceneBuffers& sceneBuffers() { return sceneBuffers_; }
+  UniqueIds& ids() { return ids_; }
+
+  /// The video format record (mainGetInfo) and the sound format (opGetAudioInfo).
+  const MAIN_INFO& info() const { return info_; }
+  const OP_AUDIO_INFO& audioInfo() const { return audioInfo_; }
+
+  /// The scene chooser: the user's next answer names a bin clip by uid (or,
+  /// with uid 0, by name). Returns its uid; 0 when the user cancelled or
+  /// named no clip of the bin.
+  uint32_t chooseScene(uint32_t preselectUid);
+  /// What the last scene chooser preselected.
+  uint32_t lastScenePreselect() const { return lastPreselect_.load(); }
+
+  /// Clips, images, sound blocks and scene buffers not given back, as text.
   std::vector<std::string> liveHandles() const;
 
  private:
   Host& host_;
+  UniqueIds ids_;
+  SourceCatalogue sources_;
+  ClipStore clips_;
+  ImageStore images_;
+  RenderLibrary render_;
+  ProjectState project_;
+  SceneBuffers sceneBuffers_;
+  MAIN_INFO info_{};
+  OP_AUDIO_INFO audioInfo_{};
+  std::atomic<uint32_t> lastPreselect_{0};
 };
 
 }  // namespace hostsim

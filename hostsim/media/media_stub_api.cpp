@@ -1,5 +1,7 @@
 // Placeholders that refuse every call until this part of the stand-in host
-// is written: the operator module links against a complete host.
+// is written (multi-camera playback, scrubbing, the storyboard, transitions,
+// add-on operators, removable media): the operator module links against a
+// complete host.
 #include "host/host.h"
 #include "hostsim/core/shim.h"
 
@@ -8,58 +10,6 @@ using hostsim::hostCall;
 using hostsim::hostCallVoid;
 
 extern "C" {
-
-CM_HANDLE cmOpen(int32_t a, int32_t b) {
-  return hostCall("cmOpen", CM_HANDLE(0), [](Host&) { return CM_HANDLE(0); }, a, b);
-}
-
-CM_HANDLE cmOpen2(int32_t a, int32_t b, int32_t c) {
-  return hostCall("cmOpen2", CM_HANDLE(0), [](Host&) { return CM_HANDLE(0); }, a, b, c);
-}
-
-int32_t cmGetFramesPerSecond(CM_HANDLE render, int32_t flags) {
-  return hostCall("cmGetFramesPerSecond", int32_t(-1), [](Host&) { return int32_t(-1); }, render, flags);
-}
-
-int32_t cmVersion(int32_t which) {
-  return hostCall("cmVersion", int32_t(-1), [](Host&) { return int32_t(-1); }, which);
-}
-
-int32_t cmInitRender(CM_HANDLE render, int32_t mode, int32_t flags) {
-  return hostCall("cmInitRender", int32_t(-1), [](Host&) { return int32_t(-1); }, render, mode, flags);
-}
-
-int32_t cmExitRender(CM_HANDLE render, int32_t flags) {
-  return hostCall("cmExitRender", int32_t(-1), [](Host&) { return int32_t(-1); }, render, flags);
-}
-
-int32_t cmInitRenderAudio(CM_HANDLE render, int32_t mode, int32_t flags) {
-  return hostCall("cmInitRenderAudio", int32_t(-1), [](Host&) { return int32_t(-1); }, render, mode, flags);
-}
-
-int32_t cmExitRenderAudio(CM_HANDLE render) {
-  return hostCall("cmExitRenderAudio", int32_t(-1), [](Host&) { return int32_t(-1); }, render);
-}
-
-int32_t cmGetField(CM_HANDLE render, OP_IMAGE* image, int32_t flags, int32_t field) {
-  return hostCall("cmGetField", int32_t(-1), [](Host&) { return int32_t(-1); }, render, image, flags, field);
-}
-
-int32_t cmGetVisibleArea(CM_HANDLE render, int16_t* x0, int16_t* y0, int16_t* x1, int16_t* y1, int32_t flags) {
-  return hostCall("cmGetVisibleArea", int32_t(-1), [](Host&) { return int32_t(-1); }, render, x0, y0, x1, y1, flags);
-}
-
-int32_t cmDisplayImage(CM_HANDLE render, OP_IMAGE* image, int32_t flags) {
-  return hostCall("cmDisplayImage", int32_t(-1), [](Host&) { return int32_t(-1); }, render, image, flags);
-}
-
-OP_AUDIO* cmGetFieldAudio(CM_HANDLE render, int32_t field) {
-  return hostCall("cmGetFieldAudio", static_cast<OP_AUDIO*>(nullptr), [](Host&) { return static_cast<OP_AUDIO*>(nullptr); }, render, field);
-}
-
-int32_t cmGetRecInfo(CM_HANDLE render, int32_t field, CM_RECTIME* end, CM_RECTIME* start, int32_t mode) {
-  return hostCall("cmGetRecInfo", int32_t(-1), [](Host&) { return int32_t(-1); }, render, field, end, start, mode);
-}
 
 int32_t cmScrubStart(CM_HANDLE render, uint32_t* state, int32_t flags) {
   return hostCall("cmScrubStart", int32_t(-1), [](Host&) { return int32_t(-1); }, render, state, flags);
@@ -81,26 +31,6 @@ int32_t cmUpdateFinalList(CM_HANDLE render, const CM_OUTPUT_PAIR* first, int32_t
   return hostCall("cmUpdateFinalList", int32_t(-1), [](Host&) { return int32_t(-1); }, render, first, flags);
 }
 
-AV_RECORD mainGetAVRecordFromId(uint32_t uid, int32_t project, int32_t flags) {
-  return hostCall("mainGetAVRecordFromId", AV_RECORD(0), [](Host&) { return AV_RECORD(0); }, uid, project, flags);
-}
-
-const MAIN_INFO* mainGetInfo(void) {
-  return hostCall("mainGetInfo", static_cast<const MAIN_INFO*>(nullptr), [](Host&) { return static_cast<const MAIN_INFO*>(nullptr); });
-}
-
-uint32_t mainSelectSceneRequesterExt(uint32_t preselectUid, int32_t flags) {
-  return hostCall("mainSelectSceneRequesterExt", uint32_t(0), [](Host&) { return uint32_t(0); }, preselectUid, flags);
-}
-
-uint32_t mainGetActSceneSample(int32_t which) {
-  return hostCall("mainGetActSceneSample", uint32_t(0), [](Host&) { return uint32_t(0); }, which);
-}
-
-void mainSetActSceneSample(uint32_t sample, int32_t which) {
-  hostCallVoid("mainSetActSceneSample", [](Host&) {}, sample, which);
-}
-
 int32_t mainClearStoryboard(int32_t flags) {
   return hostCall("mainClearStoryboard", int32_t(-1), [](Host&) { return int32_t(-1); }, flags);
 }
@@ -111,10 +41,6 @@ int32_t mainGetActiveStoryboardScene(SB_SCENE out) {
 
 int32_t mainSetActiveStoryboardScene(SB_SCENE scene) {
   return hostCall("mainSetActiveStoryboardScene", int32_t(-1), [](Host&) { return int32_t(-1); }, scene);
-}
-
-int32_t mainMakeUniqueName(int32_t kind, XCHAR* out, const XCHAR* name, int32_t maxChars) {
-  return hostCall("mainMakeUniqueName", int32_t(-1), [](Host&) { return int32_t(-1); }, kind, out, name, maxChars);
 }
 
 int32_t mainPlayInit(const MAIN_PLAY_CALLBACKS* callbacks, int32_t flags) {
@@ -195,94 +121,6 @@ int32_t mainSelectMediaUmount(MAIN_MEDIA* media) {
 
 void mainSelectMediaExit(MAIN_MEDIA* media) {
   hostCallVoid("mainSelectMediaExit", [](Host&) {}, media);
-}
-
-AV_RECORD nslCopyAVRecord(AV_RECORD source, int32_t flags) {
-  return hostCall("nslCopyAVRecord", AV_RECORD(0), [](Host&) { return AV_RECORD(0); }, source, flags);
-}
-
-int32_t nslDeleteAVRecord(AV_RECORD record) {
-  return hostCall("nslDeleteAVRecord", int32_t(-1), [](Host&) { return int32_t(-1); }, record);
-}
-
-int32_t nslGetTrimmedAVRecordLength(AV_RECORD record) {
-  return hostCall("nslGetTrimmedAVRecordLength", int32_t(-1), [](Host&) { return int32_t(-1); }, record);
-}
-
-int32_t nslGetTotalAVRecordLength(AV_RECORD record) {
-  return hostCall("nslGetTotalAVRecordLength", int32_t(-1), [](Host&) { return int32_t(-1); }, record);
-}
-
-int32_t nslBeginAVRecordTrim(AV_RECORD record, int32_t* in, int32_t* out) {
-  return hostCall("nslBeginAVRecordTrim", int32_t(-1), [](Host&) { return int32_t(-1); }, record, in, out);
-}
-
-int32_t nslEndAVRecordTrim(AV_RECORD record, int32_t in, int32_t out) {
-  return hostCall("nslEndAVRecordTrim", int32_t(-1), [](Host&) { return int32_t(-1); }, record, in, out);
-}
-
-AV_RECORD nslSplitAVRecord(AV_RECORD record, int32_t n) {
-  return hostCall("nslSplitAVRecord", AV_RECORD(0), [](Host&) { return AV_RECORD(0); }, record, n);
-}
-
-uint32_t nslAVRecordGetUniqueID(AV_RECORD record) {
-  return hostCall("nslAVRecordGetUniqueID", uint32_t(0), [](Host&) { return uint32_t(0); }, record);
-}
-
-const XCHAR* nslGetAVRecordName(AV_RECORD record) {
-  return hostCall("nslGetAVRecordName", static_cast<const XCHAR*>(nullptr), [](Host&) { return static_cast<const XCHAR*>(nullptr); }, record);
-}
-
-int32_t nslSetAVRecordName(AV_RECORD record, const XCHAR* name) {
-  return hostCall("nslSetAVRecordName", int32_t(-1), [](Host&) { return int32_t(-1); }, record, name);
-}
-
-int32_t nslGetVideoFrameOffset(AV_RECORD record, int32_t frame) {
-  return hostCall("nslGetVideoFrameOffset", int32_t(-1), [](Host&) { return int32_t(-1); }, record, frame);
-}
-
-int32_t nslGetAudioFrameOffset(AV_RECORD record, int32_t frame) {
-  return hostCall("nslGetAudioFrameOffset", int32_t(-1), [](Host&) { return int32_t(-1); }, record, frame);
-}
-
-AV_RECORD nslGetFirstScene(void) {
-  return hostCall("nslGetFirstScene", AV_RECORD(0), [](Host&) { return AV_RECORD(0); });
-}
-
-AV_RECORD nslGetNextScene(AV_RECORD record) {
-  return hostCall("nslGetNextScene", AV_RECORD(0), [](Host&) { return AV_RECORD(0); }, record);
-}
-
-int32_t nslGetMaxIncludeTrimFrames(void) {
-  return hostCall("nslGetMaxIncludeTrimFrames", int32_t(-1), [](Host&) { return int32_t(-1); });
-}
-
-int32_t nslSetMaxIncludeTrimFrames(int32_t frames) {
-  return hostCall("nslSetMaxIncludeTrimFrames", int32_t(-1), [](Host&) { return int32_t(-1); }, frames);
-}
-
-int32_t nslProjectUndoExtSeqStart(const XCHAR* name) {
-  return hostCall("nslProjectUndoExtSeqStart", int32_t(-1), [](Host&) { return int32_t(-1); }, name);
-}
-
-int32_t nslProjectUndoExtSeqEnd(void) {
-  return hostCall("nslProjectUndoExtSeqEnd", int32_t(-1), [](Host&) { return int32_t(-1); });
-}
-
-SB_SCENE nslSBAllocScene(void) {
-  return hostCall("nslSBAllocScene", SB_SCENE(0), [](Host&) { return SB_SCENE(0); });
-}
-
-void nslSBFreeScene(SB_SCENE scene) {
-  hostCallVoid("nslSBFreeScene", [](Host&) {}, scene);
-}
-
-SB_AUDIO_SCENE nslSBAllocAudioScene(void) {
-  return hostCall("nslSBAllocAudioScene", SB_AUDIO_SCENE(0), [](Host&) { return SB_AUDIO_SCENE(0); });
-}
-
-void nslSBFreeAudioScene(SB_AUDIO_SCENE scene) {
-  hostCallVoid("nslSBFreeAudioScene", [](Host&) {}, scene);
 }
 
 int32_t nslSBGetFirstScene(SB_SCENE out) {
@@ -401,30 +239,6 @@ int32_t nslSBTransitionAddJingle(SB_TRANSITION transition, const char* file, con
   return hostCall("nslSBTransitionAddJingle", int32_t(-1), [](Host&) { return int32_t(-1); }, transition, file, image, flags);
 }
 
-OP_IMAGE* opAllocImage(int32_t width, int32_t height, int32_t type, void* reserved) {
-  return hostCall("opAllocImage", static_cast<OP_IMAGE*>(nullptr), [](Host&) { return static_cast<OP_IMAGE*>(nullptr); }, width, height, type, reserved);
-}
-
-void opFreeImage(OP_IMAGE* image) {
-  hostCallVoid("opFreeImage", [](Host&) {}, image);
-}
-
-void opFreeAudio(OP_AUDIO* audio) {
-  hostCallVoid("opFreeAudio", [](Host&) {}, audio);
-}
-
-const OP_AUDIO_INFO* opGetAudioInfo(void) {
-  return hostCall("opGetAudioInfo", static_cast<const OP_AUDIO_INFO*>(nullptr), [](Host&) { return static_cast<const OP_AUDIO_INFO*>(nullptr); });
-}
-
-PIXEL_ASPECT opGetPixelAspect(int32_t aspectCode) {
-  return hostCall("opGetPixelAspect", PIXEL_ASPECT{1, 1}, [](Host&) { return PIXEL_ASPECT{1, 1}; }, aspectCode);
-}
-
-int32_t opCalcDims(int16_t* width, int16_t* height, PIXEL_ASPECT video, int16_t maxWidth, int16_t maxHeight, PIXEL_ASPECT screen, int32_t flags) {
-  return hostCall("opCalcDims", int32_t(-1), [](Host&) { return int32_t(-1); }, width, height, video, maxWidth, maxHeight, screen, flags);
-}
-
 uint32_t opGetPrefsSize(OP_HANDLE op) {
   return hostCall("opGetPrefsSize", uint32_t(0), [](Host&) { return uint32_t(0); }, op);
 }
@@ -463,50 +277,6 @@ int32_t txGetImageName(TX_REQUEST request, XCHAR* buffer, int32_t size) {
 
 void txFreeRequest(TX_REQUEST request) {
   hostCallVoid("txFreeRequest", [](Host&) {}, request);
-}
-
-size_t xcslen(const XCHAR* text) {
-  return hostCall("xcslen", size_t(0), [](Host&) { return size_t(0); }, text);
-}
-
-XCHAR* xcscpy(XCHAR* destination, const XCHAR* source) {
-  return hostCall("xcscpy", static_cast<XCHAR*>(nullptr), [](Host&) { return static_cast<XCHAR*>(nullptr); }, destination, source);
-}
-
-XCHAR* xcsncpy(XCHAR* destination, const XCHAR* source, size_t count) {
-  return hostCall("xcsncpy", static_cast<XCHAR*>(nullptr), [](Host&) { return static_cast<XCHAR*>(nullptr); }, destination, source, count);
-}
-
-XCHAR* xcscat(XCHAR* destination, const XCHAR* source) {
-  return hostCall("xcscat", static_cast<XCHAR*>(nullptr), [](Host&) { return static_cast<XCHAR*>(nullptr); }, destination, source);
-}
-
-int32_t xcscmp(const XCHAR* a, const XCHAR* b) {
-  return hostCall("xcscmp", int32_t(-1), [](Host&) { return int32_t(-1); }, a, b);
-}
-
-int32_t snxprintf(XCHAR* buffer, size_t count, const XCHAR* format, ...) {
-  return hostCall("snxprintf", int32_t(-1), [](Host&) { return int32_t(-1); }, buffer, count, format);
-}
-
-int32_t mstlGetUTF8toXCHARlen(const char* utf8) {
-  return hostCall("mstlGetUTF8toXCHARlen", int32_t(-1), [](Host&) { return int32_t(-1); }, utf8);
-}
-
-int32_t mstlUTF8toXCHAR(XCHAR* destination, const char* utf8, int32_t capacity) {
-  return hostCall("mstlUTF8toXCHAR", int32_t(-1), [](Host&) { return int32_t(-1); }, destination, utf8, capacity);
-}
-
-int32_t mstlGetXCHARtoUTF8len(const XCHAR* text) {
-  return hostCall("mstlGetXCHARtoUTF8len", int32_t(-1), [](Host&) { return int32_t(-1); }, text);
-}
-
-int32_t mstlXCHARtoUTF8(char* destination, const XCHAR* text, int32_t capacity) {
-  return hostCall("mstlXCHARtoUTF8", int32_t(-1), [](Host&) { return int32_t(-1); }, destination, text, capacity);
-}
-
-uint32_t mstlGetUniqueID(void) {
-  return hostCall("mstlGetUniqueID", uint32_t(0), [](Host&) { return uint32_t(0); });
 }
 
 }

@@ -17,6 +17,10 @@ class LayoutDrawn : public ostrel3_test::HostTest {
     root = vgCreatePanel(0, 0, 0, 800, 600, 0, 0, 0);
     ASSERT_NE(root, 0u);
   }
+  void TearDown() override {
+    if (root) vgRemovePanel(root);
+    HostTest::TearDown();
+  }
   VG_PANEL root = 0;
   vgsLayoutX row;
 };

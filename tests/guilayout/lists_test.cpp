@@ -19,6 +19,10 @@ class LayoutLists : public ostrel3_test::HostTest {
     root = vgCreatePanel(0, 0, 0, 800, 600, 0, 0, 0);
     ASSERT_NE(root, 0u);
   }
+  void TearDown() override {
+    if (root) vgRemovePanel(root);
+    HostTest::TearDown();
+  }
   // Rows of 16 + 2 x 2 pixels: no output reports a high-definition mode.
   void useStandardRows() {
     for (const char* name : {"vgGetVideoMode", "vgGetDefaultMonitor", "vgGetDVIMode"}) host().calls().failAlways(name);
