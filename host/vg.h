@@ -50,8 +50,11 @@ int16_t vgGetScreenHeightMonitor(int32_t monitor);
 int32_t vgGetVisibleArea(int16_t* x0, int16_t* y0, int16_t* x1, int16_t* y1);
 /// Visible area of a monitor, inclusive corners. 0 or -1.
 int32_t vgGetVisibleAreaMonitor(int16_t* x0, int16_t* y0, int16_t* x1, int16_t* y1, int32_t monitor);
-/// Pixel aspect of a monitor.
-PIXEL_ASPECT vgGetPixelAspect(int32_t monitor);
+/// which 1..3: the shape of a full video picture on that monitor (16:9 on
+/// a high-definition screen); which 4 (VG_ASPECT_GUI_PIXELS): the shape of
+/// one pixel of the GUI (1:1 on square-pixel screens).
+PIXEL_ASPECT vgGetPixelAspect(int32_t which);
+#define VG_ASPECT_GUI_PIXELS 4
 /// Clip rectangle of a monitor into *rect (screen coordinates). 0 or -1.
 int32_t vgGetClipRectMonitor(VG_CORNERS* rect, int32_t monitor);
 /// Limits drawing on the default monitor to the rectangle (panel 0: screen

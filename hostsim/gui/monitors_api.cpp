@@ -77,6 +77,8 @@ PIXEL_ASPECT vgGetPixelAspect(int32_t monitor) {
   return hostCall(
       "vgGetPixelAspect", PIXEL_ASPECT{1, 1},
       [&](Host& h) {
+        // The GUI's screens have square pixels.
+        if (monitor == VG_ASPECT_GUI_PIXELS) return PIXEL_ASPECT{1, 1};
         // A monitor that is not connected answers for the one the GUI is on.
         auto aspect = h.display().pixelAspect(monitor);
         return aspect ? *aspect : *h.display().pixelAspect(h.display().defaultMonitor());

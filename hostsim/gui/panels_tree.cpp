@@ -22,6 +22,10 @@ Panels::~Panels() = default;
 
 UserInput& Panels::input() { return *input_; }
 
+namespace {
+constexpr uint32_t kSeeThroughPanel = 0x200;
+}
+
 int32_t Panels::fps() const { return framesPerSecond(host_.config().format); }
 
 VG_PANEL Panels::createPanel(VG_PANEL parent, VG_RECT rect, const uint32_t (&flags)[3]) {
@@ -51,7 +55,9 @@ VG_PANEL Panels::createPanel(VG_PANEL parent, VG_RECT rect, const uint32_t (&fla
   if (PanelRec* up = model_->panel(parent)) up->children.push_back(p.handle);
   const VG_PANEL handle = p.handle;
   model_->panels.emplace(handle, std::move(p));
-  fillPanelBackground(handle);
+  // A see-through panel (flag 0x200) keeps what lies under it: the player's
+  // and the live picture's panels are laid over drawn content.
+  if (!(flags[0] & kSeeThroughPanel)) fillPanelBackground(handle);
   return handle;
 }
 

@@ -8,6 +8,8 @@
 
 #include "hostsim/core/host.h"
 #include "hostsim/core/user.h"
+#include "hostsim/gui/panels.h"
+#include "hostsim/gui/user_input.h"
 #include "hostsim/program/demo.h"
 #include "hostsim/program/dumps.h"
 #include "hostsim/program/module.h"
@@ -102,6 +104,7 @@ int session(const Options& o) {
   placeFiles(script, home, o.demo ? fs::current_path() : fs::absolute(o.script).parent_path());
 
   Host host(script.config);
+  host.panels().input().setScreenshotDir(out / "screens");
   queueSteps(host, script, out);
   RunResult result;
   {

@@ -3,6 +3,8 @@
 #include "hostsim/core/host.h"
 #include "hostsim/core/user.h"
 #include "hostsim/gui/display.h"
+#include "hostsim/gui/panels.h"
+#include "hostsim/gui/user_input.h"
 #include "hostsim/program/dumps.h"
 
 namespace hostsim::program {
@@ -11,27 +13,60 @@ namespace {
 
 using Action = std::function<bool(Host&)>;
 
-Action screenshot(const ScriptCommand& c, const std::filesystem::path& out) {
-  const std::filesystem::path file = out / "screens" / (c.text + ".png");
-  const int monitor = static_cast<int>(c.b);
-  return [file, monitor](Host& h) {
-    std::filesystem::create_directories(file.parent_path());
-    const int m = monitor > 0 ? monitor : h.display().defaultMonitor();
-    return h.display().screen().savePng(m, file);
-  };
+ClickOptions clickOptions(const ScriptCommand& c) {
+  ClickOptions o;
+  o.subEvent = c.subEvent;
+  o.value = c.value;
+  o.entry = c.entry;
+  return o;
+}
+
+Action click(const ScriptCommand& c) {
+  const ClickOptions o = clickOptions(c);
+  switch (c.kind) {
+    case ScriptCommand::ClickCaption:
+      return [o, caption = c.text](Host& h) { return h.panels().input().clickCaption(caption, o); };
+    case ScriptCommand::ClickShortcut:
+      return [o, code = uint32_t(c.a)](Host& h) { return h.panels().input().clickShortcut(code, o); };
+    default:
+      return [o, x = int16_t(c.a), y = int16_t(c.b)](Host& h) {
+        return h.panels().input().clickAt(h.display().defaultMonitor(), x, y, o);
+      };
+  }
 }
 
 Action actionFor(const ScriptCommand& c, const std::filesystem::path& out) {
   switch (c.kind) {
+    case ScriptCommand::ClickCaption:
+    case ScriptCommand::ClickShortcut:
+    case ScriptCommand::ClickAt:
+      return click(c);
+    case ScriptCommand::Key:
+      return [code = uint16_t(c.a), q = uint16_t(c.b)](Host& h) { return h.panels().input().key(code, q); };
+    case ScriptCommand::Command:
+      return [id = int32_t(c.a), step = int32_t(c.b)](Host& h) { return h.panels().input().command(id, step); };
+    case ScriptCommand::PointerMove:
+      return [x = int16_t(c.a)](Host& h) { return h.panels().input().pointerMove(x, 0); };
+    case ScriptCommand::PointerConfirm:
+      return [](Host& h) { return h.panels().input().confirm(); };
+    case ScriptCommand::PointerCancel:
+      return [](Host& h) { return h.panels().input().cancel(); };
+    case ScriptCommand::Close:
+      return [](Host& h) { return h.panels().input().closeScreen(); };
     case ScriptCommand::Screenshot:
-      return screenshot(c, out);
-    case ScriptCommand::DumpLog: {
-      const std::filesystem::path file = out / c.text;
-      return [file](Host& h) { return dumpLog(h, file); };
-    }
+      return [name = c.text, monitor = int32_t(c.b)](Host& h) {
+        return h.panels().input().screenshot(monitor > 0 ? monitor : h.display().defaultMonitor(), name);
+      };
+    case ScriptCommand::DumpLog:
+      return [file = out / c.text](Host& h) { return dumpLog(h, file); };
+    case ScriptCommand::ForeignScreen:
+      return [on = c.a != 0](Host& h) {
+        h.panels().input().setForeignScreen(on);
+        return true;
+      };
     default:
-      return [kind = c.kind](Host& h) {
-        h.log().host(4, "this user action is not available in the stand-in host yet (kind " + std::to_string(kind) + ")");
+      return [](Host& h) {
+        h.log().host(4, "this user action is not available in the stand-in host yet");
         return false;
       };
   }
@@ -44,6 +79,8 @@ void queueSteps(Host& host, const Script& script, const std::filesystem::path& o
     const std::string description = "line " + std::to_string(c.line) + ": " + c.source;
     if (c.answer) {
       host.user().addAnswer(*c.answer, description);
+    } else if (c.kind == ScriptCommand::Wait) {
+      host.user().addWait(description, static_cast<int32_t>(c.a));
     } else {
       host.user().addAction(description, actionFor(c, out));
     }

@@ -131,12 +131,14 @@ ScriptCommand command(const Line& l, ScriptCommand::Kind kind) {
   return cmd;
 }
 
-// "sub N" after a click.
+// "sub N", "value N" and "entry TEXT" after a click.
 void clickOptions(const Line& l, size_t i, ScriptCommand& cmd) {
-  if (i >= l.size()) return;
-  if (!l.is(i, "sub")) l.fail("expected sub, found \"" + l.word(i) + "\"");
-  cmd.subEvent = int32_t(l.number(i + 1, "a sub-event", 0, kInt32Max));
-  l.end(i + 2);
+  for (; i < l.size(); i += 2) {
+    if (l.is(i, "sub")) cmd.subEvent = int32_t(l.number(i + 1, "a sub-event", 0, kInt32Max));
+    else if (l.is(i, "value")) cmd.value = int32_t(l.number(i + 1, "a value", -kInt32Max, kInt32Max));
+    else if (l.is(i, "entry")) cmd.entry = l.quoted(i + 1, "an entry text");
+    else l.fail("expected sub, value or entry, found \"" + l.word(i) + "\"");
+  }
 }
 
 ScriptCommand parseClick(const Line& l) {

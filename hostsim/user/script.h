@@ -41,6 +41,8 @@ struct ScriptCommand {
   std::string text;        ///< caption, file name, answer text
   int64_t a = 0, b = 0;    ///< numbers: code/x, qualifier/y/step/monitor
   int32_t subEvent = 0;    ///< for clicks: the element event kind (0: a plain click)
+  std::optional<int32_t> value;      ///< for clicks: the value the element takes (slider, check box)
+  std::optional<std::string> entry;  ///< for clicks on popups and lists: the entry chosen
   std::optional<hostsim::Answer> answer;
   std::string source;      ///< the line as written, for the log
 };

@@ -84,10 +84,17 @@ vgsComponent* MainPanelLayout::space(int16_t minW, int16_t minH, int16_t prefW, 
   return make<vgsSpace>(minW, minH, prefW, prefH, maxW, maxH);
 }
 
+// Controls keep their own size; the spaces between them take what is left.
+template <typename T>
+T* keepSize(T* c) {
+  c->setMaximumSize(c->preferredSize().width, c->preferredSize().height);
+  return c;
+}
+
 vgsComponent* MainPanelLayout::textButton(int slot, int32_t stringId, uint32_t shortcut, uint32_t flags) {
   auto* b = make<vgsTextButton>(&op_.elementSlots[slot], shortcut, resGetString(op_.strings.get(), stringId), flags);
   b->setId(shortcut);
-  return b;
+  return keepSize(b);
 }
 
 vgsComponent* MainPanelLayout::imageButton(int slot, int32_t imageId, uint32_t shortcut, bool hostImage) {
@@ -95,7 +102,7 @@ vgsComponent* MainPanelLayout::imageButton(int slot, int32_t imageId, uint32_t s
       hostImage ? make<vgsImageButton>(&op_.elementSlots[slot], shortcut, vgGetGuiResource(0, 0, imageId))
                 : make<vgsImageButton>(&op_.elementSlots[slot], shortcut, op_.images.get(), imageId);
   b->setId(shortcut);
-  return b;
+  return keepSize(b);
 }
 
 MainPanelLayout::MainPanelLayout(MulticamOperator& op, int16_t pictureWidth, int16_t pictureHeight,
@@ -129,7 +136,7 @@ vgsComponent* MainPanelLayout::buildControlColumn() {
   vgsContainer* titleRow = container(true);
   titleRow->addChild(textButton(kSettingsButton, 340, 0x70));
   p.titleLine = make<vgsBoxTextLine>(op_.projectName.c_str());
-  p.titleLine->setMaximumSize(4096, p.titleLine->maximumSize().height);
+  p.titleLine->setMaximumSize(4096, p.titleLine->preferredSize().height);
   titleRow->addChild(p.titleLine);
   p.titlePanel->addChild(titleRow);
   p.titlePanel->addChild(textButton(kInfoButton, 384, 0x69));
@@ -171,9 +178,10 @@ vgsComponent* MainPanelLayout::buildClipControls() {
   auto* name = make<vgsStringGadget>(&op_.elementSlots[kClipNameField], 0u, nullptr, p.clipName.c_str(), 32);
   const std::u16string wide(32, u'M');
   name->setPreferredSize(vgsComponent::gridWidth(vgTextLength(wide.c_str()) + 31), vgsComponent::lineHeight());
+  name->setMaximumSize(4096, vgsComponent::lineHeight());
   nameRow->addChild(name);
   const int32_t length = camera.hasClip() ? 2 * nslGetTrimmedAVRecordLength(camera.record) : 0;
-  nameRow->addChild(make<vgsTimeGadget>(&op_.elementSlots[kClipLengthField], 0u, nullptr, length));
+  nameRow->addChild(keepSize(make<vgsTimeGadget>(&op_.elementSlots[kClipLengthField], 0u, nullptr, length)));
   p.clipPanel->addChild(nameRow);
 
   p.clipPanel->addChild(textButton(kChooseClipButton, 201, 0x0002E009));
@@ -186,7 +194,7 @@ vgsComponent* MainPanelLayout::buildClipControls() {
   p.clipPanel->addChild(syncRow);
 
   vgsContainer* colourRow = container(true);
-  colourRow->addChild(make<vgsPaletteButton>(&op_.elementSlots[kCameraColorButton], camera.colour));
+  colourRow->addChild(keepSize(make<vgsPaletteButton>(&op_.elementSlots[kCameraColorButton], camera.colour)));
   colourRow->addChild(imageButton(kRemoveClipButton, 0x74, 0x8002E002, false));
   p.clipPanel->addChild(colourRow);
 
@@ -194,7 +202,7 @@ vgsComponent* MainPanelLayout::buildClipControls() {
   auto* audio = make<vgsCheckBox>(&op_.elementSlots[kCameraAudioCheckBox], 0x75u,
                                   resGetString(op_.strings.get(), 420), checked);
   audio->setId(0x75);
-  p.clipPanel->addChild(audio);
+  p.clipPanel->addChild(keepSize(audio));
   return p.clipPanel;
 }
 
@@ -203,7 +211,9 @@ vgsComponent* MainPanelLayout::buildCameraGroup(int camera) {
   vgsContainer* group = container(false);
   vgsContainer* buttonRow = container(true);
   const uint32_t flags = kCameraButtonFlags | (camera == op_.activeCamera ? 1u : 0u);
-  buttonRow->addChild(textButton(CameraButtonSlot(camera), kCameraNames[camera], kCameraShortcuts[camera], flags));
+  vgsComponent* button = textButton(CameraButtonSlot(camera), kCameraNames[camera], kCameraShortcuts[camera], flags);
+  button->setMaximumSize(4096, button->preferredSize().height);
+  buttonRow->addChild(button);
   const int16_t line = vgsComponent::lineHeight();
   p.swatches[camera] = make<vgsOutputBox>(int16_t(2 * line - 8), int16_t(line - 8));
   p.swatches[camera]->setMinimumSize(2 * line, line);
@@ -284,7 +294,7 @@ vgsComponent* MainPanelLayout::buildTimelinePanel() {
   const int32_t last = op_.LastFrame() > 0 ? op_.LastFrame() : 0;
   auto* slider = make<vgsSlider>(&op_.elementSlots[kPositionSlider], 0u, nullptr, int16_t(0), 0, last, op_.position, 0u,
                                  &vgSliderCallbackFramesTime);
-  slider->setMaximumSize(4096, slider->maximumSize().height);
+  slider->setMaximumSize(4096, slider->preferredSize().height);
   p.timelinePanel->addChild(slider);
   p.timelinePanel->addChild(buildTransport());
   return p.timelinePanel;
@@ -301,8 +311,11 @@ vgsComponent* MainPanelLayout::buildBottomRow() {
 }
 
 bool MainPanelLayout::layOut(const VG_RECT& area) {
+  // Fitting means every part gets its preferred size: nothing is squeezed
+  // below what it needs to be created.
+  const vgsSize wanted = root_->preferredSize();
   root_->setBounds(area);
-  return root_->width() <= area.width && root_->height() <= area.height;
+  return wanted.width <= area.width && wanted.height <= area.height;
 }
 
 bool MainPanelLayout::create(VG_PANEL panel) { return root_->create(panel); }

@@ -10,7 +10,6 @@ namespace ostrel3 {
 namespace {
 
 constexpr int16_t kEdgeMargin = 8;
-constexpr int32_t kScreenAspectKind = 4;
 
 void makeEven(int16_t& value) {
   if (value & 1) {
@@ -40,7 +39,7 @@ void FitVideoToMonitor(VideoSize& size) {
   if (info) {
     size = {info->width, static_cast<int16_t>(2 * info->fieldHeight)};
     if (opCalcDims(&size.width, &size.height, opGetPixelAspect(info->aspectCode), maxWidth, maxHeight,
-                   vgGetPixelAspect(kScreenAspectKind), 1) == -1)
+                   vgGetPixelAspect(VG_ASPECT_GUI_PIXELS), 1) == -1)
       OS3_LOG(kLogFailed);
   }
   makeEven(size.width);

@@ -54,8 +54,11 @@ TEST_F(ThreeMonitors, PixelAspectIsPerMonitorAndHdScreensAre16By9) {
   EXPECT_EQ(vgGetPixelAspect(1).y, 9);
   EXPECT_EQ(vgGetPixelAspect(2).x, 4);
   // A monitor that is not connected answers for the default one.
-  EXPECT_EQ(vgGetPixelAspect(4).x, 4);
-  EXPECT_EQ(vgGetPixelAspect(4).y, 3);
+  EXPECT_EQ(vgGetPixelAspect(0).x, 4);
+  EXPECT_EQ(vgGetPixelAspect(0).y, 3);
+  // The GUI's own pixels are square.
+  EXPECT_EQ(vgGetPixelAspect(VG_ASPECT_GUI_PIXELS).x, 1);
+  EXPECT_EQ(vgGetPixelAspect(VG_ASPECT_GUI_PIXELS).y, 1);
 }
 
 TEST_F(ThreeMonitors, DefaultMonitorChangesOnlyToAConnectedOne) {

@@ -132,7 +132,8 @@ INSTANTIATE_TEST_SUITE_P(EveryStep, RefusedResourceTest,
                            return std::string(info.param.call) + "Call" + std::to_string(info.param.nth);
                          });
 
-TEST_F(OperatorLifecycleTest, ARunWithoutAPanelFailsAndLeavesNoOperator) {
+TEST_F(OperatorLifecycleTest, ARunWhosePanelCannotOpenFailsAndLeavesNoOperator) {
+  host().calls().failAlways("vreqCreateRequest");
   OperatorMsg run{};
   run.code = OP_MSG_RUN;
   EXPECT_EQ(ostrel3::OperatorMessage(&run), -1);
