@@ -14,6 +14,7 @@ class SettingsFileTest : public ostrel3_test::HostTest {
  protected:
   void SetUp() override {
     HostTest::SetUp();
+    path_ = home() / "programs" / "ostrel3" / "settings_03.info";
     fs::create_directories(path_.parent_path());
   }
   void write(const std::string& text) { std::ofstream(path_) << text; }
@@ -24,7 +25,7 @@ class SettingsFileTest : public ostrel3_test::HostTest {
     s << in.rdbuf();
     return s.str();
   }
-  fs::path path_ = home() / "programs" / "ostrel3" / "settings_03.info";
+  fs::path path_;  // set once the fixture has its home
 };
 
 TEST_F(SettingsFileTest, NoFileNamesNoSlotAndSaysNothing) {
