@@ -46,7 +46,7 @@ std::string projectFile(int cameras) {
 }
 
 // Where the position slider lies on a 1920 x 1080 screen, by camera count.
-int sliderY(int cameras) { return cameras == 2 ? 864 : cameras == 6 ? 786 : 974; }
+int sliderY(int cameras) { return cameras == 2 ? 858 : cameras == 6 ? 780 : 976; }
 
 std::string session(int cameras) {
   std::ostringstream s;
