@@ -13,19 +13,7 @@ namespace {
 using layout_test::call;
 using layout_test::calls;
 
-class LayoutButtons : public ostrel3_test::HostTest {
- protected:
-  void SetUp() override {
-    HostTest::SetUp();
-    root = vgCreatePanel(0, 0, 0, 800, 600, 0, 0, 0);
-    ASSERT_NE(root, 0u);
-  }
-  void TearDown() override {
-    if (root) vgRemovePanel(root);
-    HostTest::TearDown();
-  }
-  VG_PANEL root = 0;
-};
+using LayoutButtons = layout_test::PanelTest;
 
 // A host image of a given width, with pixels a real host may read.
 struct TestImage {

@@ -11,21 +11,7 @@ namespace {
 using layout_test::call;
 using layout_test::calls;
 
-class LayoutCreate : public ostrel3_test::HostTest {
- protected:
-  void SetUp() override {
-    HostTest::SetUp();
-    root = vgCreatePanel(0, 0, 0, 800, 600, 0, 0, 0);
-    ASSERT_NE(root, 0u);
-  }
-  void TearDown() override {
-    if (root) vgRemovePanel(root);
-    HostTest::TearDown();
-  }
-  VG_PANEL root = 0;
-  vgsLayoutX row;
-  vgsLayoutY column;
-};
+using LayoutCreate = layout_test::PanelTest;
 
 TEST_F(LayoutCreate, PlainContainersOffsetTheirChildrenIntoPanelCoordinates) {
   VG_ELEMENT ok = 0, cancel = 0;

@@ -10,20 +10,7 @@ namespace {
 using layout_test::call;
 using layout_test::calls;
 
-class LayoutDrawn : public ostrel3_test::HostTest {
- protected:
-  void SetUp() override {
-    HostTest::SetUp();
-    root = vgCreatePanel(0, 0, 0, 800, 600, 0, 0, 0);
-    ASSERT_NE(root, 0u);
-  }
-  void TearDown() override {
-    if (root) vgRemovePanel(root);
-    HostTest::TearDown();
-  }
-  VG_PANEL root = 0;
-  vgsLayoutX row;
-};
+using LayoutDrawn = layout_test::PanelTest;
 
 ::testing::AssertionResult hasRect(const VG_RECT& r, int16_t x, int16_t y, int16_t w, int16_t h) {
   if (r.x == x && r.y == y && r.width == w && r.height == h) return ::testing::AssertionSuccess();

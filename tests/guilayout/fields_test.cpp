@@ -10,19 +10,7 @@ namespace {
 using layout_test::call;
 using layout_test::calls;
 
-class LayoutFields : public ostrel3_test::HostTest {
- protected:
-  void SetUp() override {
-    HostTest::SetUp();
-    root = vgCreatePanel(0, 0, 0, 800, 600, 0, 0, 0);
-    ASSERT_NE(root, 0u);
-  }
-  void TearDown() override {
-    if (root) vgRemovePanel(root);
-    HostTest::TearDown();
-  }
-  VG_PANEL root = 0;
-};
+using LayoutFields = layout_test::PanelTest;
 
 TEST_F(LayoutFields, SliderReservesItsLabelAreaAndSixCellsPreferred) {
   VG_ELEMENT handle = 0;

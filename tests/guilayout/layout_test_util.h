@@ -5,9 +5,28 @@
 #include <vector>
 
 #include "host/host.h"
+#include "guilayout/guilayout.h"
 #include "hostsim/core/host.h"
+#include "support/host_fixture.h"
 
 namespace layout_test {
+
+/// A fresh host with a plain 800 x 600 root panel to create components on.
+class PanelTest : public ostrel3_test::HostTest {
+ protected:
+  void SetUp() override {
+    HostTest::SetUp();
+    root = vgCreatePanel(0, 0, 0, 800, 600, 0, 0, 0);
+    ASSERT_NE(root, 0u);
+  }
+  void TearDown() override {
+    if (root) vgRemovePanel(root);
+    HostTest::TearDown();
+  }
+  VG_PANEL root = 0;
+  vgsLayoutX row;
+  vgsLayoutY column;
+};
 
 /// The traced calls of one host function, as "name(args)" texts.
 inline std::vector<std::string> calls(hostsim::Host& host, const std::string& name) {
