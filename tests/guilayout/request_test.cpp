@@ -2,6 +2,8 @@
 // element must reach the host at the rectangle the layout gave it.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
@@ -17,7 +19,6 @@ using layout_test::EntryList;
 
 // Switch on once the host draws its elements: the test then leaves a
 // picture of the request next to the test program.
-constexpr bool kSaveScreenshot = false;
 
 // The four numbers after the panel in a traced element call.
 VG_RECT rectInCall(const std::string& text) {
@@ -186,11 +187,11 @@ TEST_F(LayoutRequest, OneOfEachLeafKindMakesAWorkingRequest) {
     GTEST_SKIP() << "the host makes no requests yet";
   }
   createAndCheck(request.panel);
-  if (kSaveScreenshot) {
-    const std::filesystem::path shot = std::filesystem::absolute("layout-one-of-each.png");
-    EXPECT_TRUE(host().display().screen().savePng(1, shot));
-    EXPECT_TRUE(std::filesystem::exists(shot));
-  }
+  // The picture of the dialog, for a person to look at.
+  const std::filesystem::path shot = home() / "layout-one-of-each.png";
+  ASSERT_TRUE(host().display().screen().savePng(1, shot));
+  EXPECT_GT(std::filesystem::file_size(shot), 0u);
+  if (const char* keep = std::getenv("OSTREL3_KEEP_SCREENSHOTS")) std::filesystem::copy_file(shot, std::filesystem::path(keep) / shot.filename(), std::filesystem::copy_options::overwrite_existing);
   EXPECT_EQ(vreqDeleteRequest(&request), 0);
   msgQDelete(queue);
 }
