@@ -141,4 +141,25 @@ TEST_F(EventLoopTest, UndoWithNothingToUndoBeepsAndKeepsThePanel) {
   EXPECT_EQ(host().calls().count("vreqCreateRequest"), 1);
 }
 
+TEST_F(EventLoopTest, TheFrameConfirmElementTriesTheOutputAndTheCancelElementLeaves) {
+  placeProject(2);
+  const auto projectFile = operatorDir() / "project_01_00.info";
+  const auto placedAt = fs::last_write_time(projectFile);
+  bool running = false;
+  act([](Host& h) { return h.panels().input().clickElement(op().panelRequest.okElement); });
+  act([&](Host&) {
+    running = op().keepRunning;
+    return true;
+  });
+  act([](Host& h) { return h.panels().input().clickElement(op().panelRequest.cancelElement); });
+  EXPECT_EQ(runOperator(), 0);
+  // The host's include-trim limit is raised for the output and given back.
+  EXPECT_EQ(host().calls().traceOf({"nslSetMaxIncludeTrimFrames"}),
+            (std::vector<std::string>{"nslSetMaxIncludeTrimFrames(125)", "nslSetMaxIncludeTrimFrames(50)"}));
+  // Nothing was written to the storyboard yet, so the operator stays; the
+  // frame's cancel element then leaves like the leave button, with saving.
+  EXPECT_TRUE(running);
+  EXPECT_NE(fs::last_write_time(projectFile), placedAt);
+}
+
 }  // namespace
