@@ -72,7 +72,10 @@ int32_t RenderLibrary::getField(CM_HANDLE render, const OP_IMAGE* image, int32_t
   if (!view || view->type != OP_IMAGE_YUV420) return -1;
   const std::optional<MediaFrame> at = sources_.locateField(field);
   if (!at) return -1;
+  const FieldKey key{at->source->index, at->frame, field & 1, view->width, view->height};
+  if (fieldCache_.fetch(key, *view)) return 0;
   pictures_.paint(*at->source, at->frame, field & 1, *view);
+  fieldCache_.keep(key, *view);
   return 0;
 }
 
