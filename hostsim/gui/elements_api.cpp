@@ -19,7 +19,7 @@ ElementSpec specOf(ElementKind kind, int16_t x, int16_t y, int16_t width, int16_
   return s;
 }
 
-VG_ELEMENT add(Host& h, VG_PANEL panel, const ElementSpec& spec) { return h.panels().addElement(panel, spec); }
+VG_ELEMENT add(Host& h, VG_PANEL panel, const ElementSpec& wanted) { return h.panels().addElement(panel, wanted); }
 
 int32_t state(const char* name, VG_PANEL panel, VG_ELEMENT element, ElementState s) {
   return hostCall(name, int32_t(-1), [&](Host& h) { return h.panels().setState(panel, element, s); }, panel, element);

@@ -86,8 +86,8 @@ class Panels {
   void setForeignScreen(bool on);
 
   // ---- elements ------------------------------------------------------------
-  /// Creates and draws an element. 0 for a bad panel or spec.
-  VG_ELEMENT addElement(VG_PANEL panel, const ElementSpec& spec);
+  /// Creates and draws an element. 0 for a bad panel or wanted.
+  VG_ELEMENT addElement(VG_PANEL panel, const ElementSpec& wanted);
   int32_t changeElement(VG_PANEL panel, VG_ELEMENT element, int32_t tag, intptr_t value);
   int32_t elementInfo(VG_PANEL panel, VG_ELEMENT element, int32_t tag, intptr_t* value);
   int32_t setState(VG_PANEL panel, VG_ELEMENT element, ElementState state);

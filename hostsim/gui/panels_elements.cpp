@@ -50,43 +50,43 @@ void Panels::drawLocked(const ElementRec& e) {
   drawElement(ctx, model_->screenRect(e), e);
 }
 
-VG_ELEMENT Panels::addElement(VG_PANEL panel, const ElementSpec& spec) {
+VG_ELEMENT Panels::addElement(VG_PANEL panel, const ElementSpec& wanted) {
   std::lock_guard lock(mutex_);
   PanelRec* p = model_->panel(panel);
   if (!p) {
-    host_.log().host(4, std::string("add ") + elementKindName(spec.kind) + ": no panel " + hexText(panel));
+    host_.log().host(4, std::string("add ") + elementKindName(wanted.kind) + ": no panel " + hexText(panel));
     return 0;
   }
-  if (spec.kind != ElementKind::VirtualSlider && (spec.rect.width <= 0 || spec.rect.height <= 0)) {
-    host_.log().host(4, std::string("add ") + elementKindName(spec.kind) + ": empty size");
+  if (wanted.kind != ElementKind::VirtualSlider && (wanted.rect.width <= 0 || wanted.rect.height <= 0)) {
+    host_.log().host(4, std::string("add ") + elementKindName(wanted.kind) + ": empty size");
     return 0;
   }
   ElementRec e;
   e.handle = model_->newHandle();
-  e.kind = spec.kind;
+  e.kind = wanted.kind;
   e.panel = panel;
-  e.rect = spec.rect;
-  e.caption = copyText(spec.caption);
-  e.label = copyText(spec.label);
-  e.labelWidth = std::max<int16_t>(0, spec.labelWidth);
-  e.text = copyText(spec.text);
-  e.minimum = spec.minimum;
-  e.maximum = spec.maximum;
-  e.maxChars = spec.maxChars;
-  e.flags = spec.flags;
-  e.colour = spec.colour;
-  e.textFn = spec.textFn;
-  e.image = OwnedImage::copyOf(spec.image);
-  e.altImage = OwnedImage::copyOf(spec.altImage);
-  e.value = spec.value;
+  e.rect = wanted.rect;
+  e.caption = copyText(wanted.caption);
+  e.label = copyText(wanted.label);
+  e.labelWidth = std::max<int16_t>(0, wanted.labelWidth);
+  e.text = copyText(wanted.text);
+  e.minimum = wanted.minimum;
+  e.maximum = wanted.maximum;
+  e.maxChars = wanted.maxChars;
+  e.flags = wanted.flags;
+  e.colour = wanted.colour;
+  e.textFn = wanted.textFn;
+  e.image = OwnedImage::copyOf(wanted.image);
+  e.altImage = OwnedImage::copyOf(wanted.altImage);
+  e.value = wanted.value;
   if (e.kind == ElementKind::Popup || e.kind == ElementKind::Listview) {
-    e.sourceList = spec.entries;
-    e.rows = rowsOf(spec.entries);
-    e.value = spec.value < 0 ? -1 : clampRow(e, spec.value);
+    e.sourceList = wanted.entries;
+    e.rows = rowsOf(wanted.entries);
+    e.value = wanted.value < 0 ? -1 : clampRow(e, wanted.value);
   } else if (e.kind == ElementKind::Slider || e.kind == ElementKind::VirtualSlider) {
-    e.value = clampValue(e, spec.value);
+    e.value = clampValue(e, wanted.value);
   } else if (e.kind == ElementKind::CheckBox) {
-    e.value = spec.value != 0 ? 1 : 0;
+    e.value = wanted.value != 0 ? 1 : 0;
   }
   updateValueText(e, fps());
   keepSelectionVisible(e, listRowHeight(host_.display().defaultMonitor()));

@@ -24,13 +24,13 @@ VG_ELEMENT Panels::addVirtualSlider(VG_PANEL root, int32_t minimum, int32_t maxi
   // A root has one jog slider: a new one replaces it, an empty range removes it.
   if (ElementRec* old = virtualSliderOf(*model_, root)) removeElementLocked(old->handle);
   if (minimum == 0 && maximum == 0) return 0;
-  ElementSpec spec;
-  spec.kind = ElementKind::VirtualSlider;
-  spec.minimum = minimum;
-  spec.maximum = maximum;
-  spec.value = start;
-  spec.flags = flags;
-  return addElement(root, spec);
+  ElementSpec wanted;
+  wanted.kind = ElementKind::VirtualSlider;
+  wanted.minimum = minimum;
+  wanted.maximum = maximum;
+  wanted.value = start;
+  wanted.flags = flags;
+  return addElement(root, wanted);
 }
 
 int32_t Panels::activateVirtualSlider(VG_PANEL root, bool on) {

@@ -47,11 +47,11 @@ WindowLayout dialogLayout(const HostConfig& config, int32_t monitor, int16_t wid
 }  // namespace
 
 VG_ELEMENT Panels::addHostButton(VG_PANEL root, VG_RECT rect, const char16_t* caption, HostRole role) {
-  ElementSpec spec;
-  spec.kind = ElementKind::TextButton;
-  spec.rect = rect;
-  spec.caption = caption;
-  const VG_ELEMENT handle = addElement(root, spec);
+  ElementSpec wanted;
+  wanted.kind = ElementKind::TextButton;
+  wanted.rect = rect;
+  wanted.caption = caption;
+  const VG_ELEMENT handle = addElement(root, wanted);
   if (ElementRec* e = model_->element(handle)) e->role = role;
   return handle;
 }

@@ -9,7 +9,7 @@ namespace hostsim {
 
 namespace {
 
-struct Spec {
+struct Conversion {
   bool left = false, zero = false, plus = false, space = false, alternate = false;
   int width = 0;
   int precision = -1;  ///< -1: not given
@@ -21,7 +21,7 @@ void pad(std::u16string& out, int n, char16_t c) {
   if (n > 0) out.append(static_cast<size_t>(n), c);
 }
 
-void appendField(std::u16string& out, const Spec& s, std::u16string_view body) {
+void appendField(std::u16string& out, const Conversion& s, std::u16string_view body) {
   const int fill = s.width - static_cast<int>(body.size());
   if (!s.left) pad(out, fill, u' ');
   out += body;
@@ -41,7 +41,7 @@ std::string digits(unsigned long long v, char16_t conversion) {
   return d;
 }
 
-void appendInteger(std::u16string& out, const Spec& s, bool negative, unsigned long long magnitude) {
+void appendInteger(std::u16string& out, const Conversion& s, bool negative, unsigned long long magnitude) {
   std::string body = digits(magnitude, s.conversion);
   if (s.precision == 0 && magnitude == 0) body.clear();
   if (s.precision > static_cast<int>(body.size())) body.insert(0, s.precision - body.size(), '0');
@@ -62,7 +62,7 @@ void appendInteger(std::u16string& out, const Spec& s, bool negative, unsigned l
   appendField(out, s, ascii(prefix + body));
 }
 
-void appendSigned(std::u16string& out, const Spec& s, va_list& args) {
+void appendSigned(std::u16string& out, const Conversion& s, va_list& args) {
   long long v = 0;
   switch (s.length) {
     case -2: v = static_cast<signed char>(va_arg(args, int)); break;
@@ -75,7 +75,7 @@ void appendSigned(std::u16string& out, const Spec& s, va_list& args) {
   appendInteger(out, s, v < 0, magnitude);
 }
 
-void appendUnsigned(std::u16string& out, const Spec& s, va_list& args) {
+void appendUnsigned(std::u16string& out, const Conversion& s, va_list& args) {
   unsigned long long v = 0;
   switch (s.length) {
     case -2: v = static_cast<unsigned char>(va_arg(args, unsigned)); break;
@@ -87,7 +87,7 @@ void appendUnsigned(std::u16string& out, const Spec& s, va_list& args) {
   appendInteger(out, s, false, v);
 }
 
-void appendString(std::u16string& out, const Spec& s, va_list& args) {
+void appendString(std::u16string& out, const Conversion& s, va_list& args) {
   std::u16string text;
   if (s.length < 0) {
     const char* narrow = va_arg(args, const char*);
@@ -102,8 +102,8 @@ void appendString(std::u16string& out, const Spec& s, va_list& args) {
 }
 
 // Reads flags, width, precision and length after a '%'; p ends on the conversion.
-Spec readSpec(const char16_t*& p, va_list& args) {
-  Spec s;
+Conversion readConversion(const char16_t*& p, va_list& args) {
+  Conversion s;
   for (;; ++p) {
     if (*p == u'-') s.left = true;
     else if (*p == u'0') s.zero = true;
@@ -151,7 +151,7 @@ std::optional<std::u16string> formatWide(const char16_t* format, va_list args) {
       continue;
     }
     ++p;
-    const Spec s = readSpec(p, ap);
+    const Conversion s = readConversion(p, ap);
     switch (s.conversion) {
       case u'%': out += u'%'; break;
       case u'd': case u'i': appendSigned(out, s, ap); break;

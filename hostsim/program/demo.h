@@ -1,8 +1,16 @@
 #pragma once
-// The built-in demo: a session script on synthetic footage.
+// The built-in demo: session scripts on synthetic footage.
+#include <string>
+#include <vector>
+
 namespace hostsim::program {
 
-/// The demo's session script.
-const char* demoScript();
+struct DemoSession {
+  std::string name;    ///< its folder in the output
+  std::string script;  ///< the session script
+};
+
+/// The demo's sessions, in the order they run.
+std::vector<DemoSession> demoSessions();
 
 }  // namespace hostsim::program

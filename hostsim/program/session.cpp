@@ -27,7 +27,6 @@ struct SetupError : std::runtime_error {
 };
 
 std::string readScript(const Options& o) {
-  if (o.demo) return demoScript();
   std::ifstream in(o.script);
   if (!in) throw SetupError("cannot read the script " + o.script.string());
   std::stringstream text;
@@ -95,14 +94,14 @@ void writeReport(const Host& host, const RunResult& r, const fs::path& out, size
   std::ofstream(out / "run.json") << report.dump(2) << "\n";
 }
 
-int session(const Options& o) {
-  Script script = parseScript(readScript(o));
-  const fs::path out = fs::absolute(o.out);
+int session(const Options& o, const std::string& text, const fs::path& out) {
+  Script script = parseScript(text);
   const fs::path home = out / "home";
   fs::create_directories(home / "programs" / "ostrel3");
   ::setenv("VTHOME", home.c_str(), 1);
   script.config.home = home;
   placeFiles(script, home, o.demo ? fs::current_path() : fs::absolute(o.script).parent_path());
+  std::cout << "session " << out.filename().string() << "\n";
 
   Host host(script.config);
   host.panels().input().setScreenshotDir(out / "screens");
@@ -120,12 +119,9 @@ int session(const Options& o) {
   return 0;
 }
 
-}  // namespace
-
-int runSession(const Options& o) {
-  const std::string name = o.demo ? "demo" : o.script.string();
+int runScript(const Options& o, const std::string& name, const std::string& text, const fs::path& out) {
   try {
-    return session(o);
+    return session(o, text, out);
   } catch (const ScriptError& e) {
     std::cerr << name << ":" << e.line() << ": " << e.what() << "\n";
     return 2;
@@ -136,6 +132,27 @@ int runSession(const Options& o) {
     std::cerr << "ostrel3-host: " << e.what() << "\n";
     return 3;
   }
+}
+
+}  // namespace
+
+int runSession(const Options& o) {
+  const fs::path out = fs::absolute(o.out);
+  if (!o.demo) {
+    std::string text;
+    try {
+      text = readScript(o);
+    } catch (const SetupError& e) {
+      std::cerr << o.script.string() << ": " << e.what() << "\n";
+      return 2;
+    }
+    return runScript(o, o.script.string(), text, out);
+  }
+  for (const auto& demo : demoSessions()) {
+    const int code = runScript(o, "demo " + demo.name, demo.script, out / demo.name);
+    if (code != 0) return code;
+  }
+  return 0;
 }
 
 }  // namespace hostsim::program

@@ -18,8 +18,10 @@
 #include "ostrel3/holders.h"
 #include "ostrel3/panel_area.h"
 #include "ostrel3/picture_cache.h"
+#include "ostrel3/project_io.h"
 #include "ostrel3/project_model.h"
 #include "ostrel3/queue_message.h"
+#include "transition_picker/transitions_hook.h"
 
 namespace ostrel3 {
 
@@ -53,10 +55,6 @@ class MulticamOperator {
   int32_t LastFrame() const { return projectLength / 2 - 1; }
   /// After a length decrease: clamps the position and drops cuts beyond the end.
   void TrimCutsToLength();
-
-  // ---- Files (filled in by the project files) ------------------------------
-  void LoadSettings();
-  bool LoadProjectSlot();
 
   // ---- Camera pictures ---------------------------------------------------------
   /// Shows camera i's frame at the position in its picture box.
@@ -116,13 +114,6 @@ class MulticamOperator {
   void ChooseCameraColour();
   void RenameCameraClip();
   void DrawProjectTitle();
-  // Project files and history (arrive with the project files).
-  bool SaveProject();
-  void SaveSettings();
-  void PushUndo();
-  bool Undo();
-  bool Redo();
-  void ApplySyncTrims();
 
   // ---- Members that own something, in construction order ----------------------
   VREQ_REQUEST panelRequest{};
@@ -207,6 +198,42 @@ class MulticamOperator {
 
   // Sizing of the main panel.
   int16_t spacerHeight = 0;
+
+  // ---- Project and settings files, clip copies, undo and redo --------------
+  /// Path of a slot's project file in pathBuffer; null (logged) when it cannot be built.
+  const char* ProjectFilePath(int32_t slot);
+  /// Path of the host project's settings file in pathBuffer; null (logged) on failure.
+  const char* SettingsFilePath();
+  /// The model as the project file stores it.
+  ProjectDocument CaptureProject() const;
+  /// Prints the project into `text` when given (nothing touches the disk);
+  /// otherwise saves it to `path`, or to the slot file of projectSlot when null.
+  bool SaveProject(std::string* text = nullptr, const char* path = nullptr);
+  /// Resets the model and loads the slot file of projectSlot into it; a
+  /// missing or unreadable file leaves an empty project. True unless the file
+  /// has another root.
+  bool LoadProjectSlot();
+  /// Fills the freshly reset model from a parsed project; false when the root is missing.
+  bool LoadProjectDocument(const tinyxml2::XMLDocument& document);
+  /// Name and emptiness of a slot's stored project.
+  ProjectSummary ReadProjectSummary(int32_t slot);
+  /// Appends the current project to the undo (or redo) history, at most 32 kept.
+  void PushUndo();
+  void PushRedo();
+  /// Steps back (or forward) to the newest snapshot; an empty history beeps.
+  bool Undo();
+  bool Redo();
+  /// Reads projectSlot from the settings file of the host project.
+  void LoadSettings();
+  /// Writes projectSlot to the settings file of the host project.
+  bool SaveSettings();
+  /// Re-trims the cameras in use so that they all run in step.
+  void ApplySyncTrims();
+
+  /// Reads and writes the transitions element of the project file.
+  std::unique_ptr<TransitionsHook> transitionsHook = MakeTransitionsHook();
+  /// The one buffer every path of the operator is built in.
+  PathBuffer pathBuffer{};
 
  private:
   void initialisePlainState();

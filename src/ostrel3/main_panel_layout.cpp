@@ -119,16 +119,16 @@ MainPanelLayout::MainPanelLayout(MulticamOperator& op, int16_t pictureWidth, int
   mainRow->addChild(buildCameraColumn());
   root_ = container(false);
   root_->addChild(mainRow);
-  root_->addChild(space(0, 0, 0, vgConvertHeight(4), 4096, vgConvertHeight(8)));
+  root_->addChild(space(0, 0, 0, vgConvertHeight(2), 4096, vgConvertHeight(8)));
   root_->addChild(buildTimelinePanel());
-  root_->addChild(space(0, 0, 0, vgConvertHeight(4), 4096, vgConvertHeight(8)));
+  root_->addChild(space(0, 0, 0, vgConvertHeight(2), 4096, vgConvertHeight(8)));
   root_->addChild(buildBottomRow());
 }
 
 MainPanelLayout::~MainPanelLayout() = default;
 
 vgsComponent* MainPanelLayout::buildControlColumn() {
-  const int16_t gap = vgConvertHeight(8);
+  const int16_t gap = vgConvertHeight(4);
   vgsContainer* column = container(false);
 
   Parts& p = *parts_;
@@ -148,23 +148,22 @@ vgsComponent* MainPanelLayout::buildControlColumn() {
 
   p.scrubPanel = panel(false);
   const int16_t line = vgsComponent::lineHeight();
-  p.waveformSpace = space(vgsComponent::cellWidth(), line, 4 * vgsComponent::cellWidth(), 2 * line, 4096, 2 * line);
+  p.waveformSpace = space(vgsComponent::cellWidth(), line, 4 * vgsComponent::cellWidth(), line, 4096, line);
   p.scrubPanel->addChild(p.waveformSpace);
   vgsContainer* scrubRow = container(true);
   scrubRow->addChild(space(0, 0, 0, 0));
   scrubRow->addChild(imageButton(kScrubToggle, 0x24C, 0x77, true));
   p.scrubPanel->addChild(scrubRow);
   column->addChild(p.scrubPanel);
-  column->addChild(space(0, 0, 0, gap, 4096, gap));
-
-  p.livePanel = panel(false, kLivePanelFlags);
   if (livePicture_) {
+    column->addChild(space(0, 0, 0, gap, 4096, gap));
+    p.livePanel = panel(false, kLivePanelFlags);
     p.liveBox = make<vgsOutputBox>(int16_t(16 * 20), int16_t(9 * 20));
     p.liveBox->setKeepAspect(true);
     p.liveBox->setMaximumSize(4096, 4096);
     p.livePanel->addChild(p.liveBox);
+    column->addChild(p.livePanel);
   }
-  column->addChild(p.livePanel);
   return column;
 }
 
@@ -285,7 +284,9 @@ vgsComponent* MainPanelLayout::buildTransport() {
 vgsComponent* MainPanelLayout::buildTimelinePanel() {
   Parts& p = *parts_;
   p.timelinePanel = panel(false);
-  const int16_t height = static_cast<int16_t>(3 * vgsComponent::lineHeight());
+  // Room for the time ruler, a cut bar of one line and the zoom bar.
+  const int16_t height =
+      static_cast<int16_t>(op_.textLineHeight + op_.timelineGap + 2 + vgsComponent::lineHeight() + op_.timelineMargin);
   p.timelineArea = make<vgsClickGadget>(&op_.elementSlots[kTimelineArea]);
   p.timelineArea->setMinimumSize(vgsComponent::cellWidth(), height);
   p.timelineArea->setPreferredSize(vgsComponent::cellWidth(), height);

@@ -3,6 +3,7 @@
 
 #include "host/nsl.h"
 #include "host/vg.h"
+#include "ostrel3/clip_ops.h"
 #include "ostrel3/log.h"
 #include "ostrel3/operator.h"
 
@@ -11,21 +12,6 @@ namespace ostrel3 {
 namespace {
 constexpr int kPositionSliderSlot = 27;
 constexpr int32_t kSliderMaximumTag = 39;
-
-void clearCamera(CameraSlot& camera) {
-  if (camera.record && nslDeleteAVRecord(camera.record) == -1) OS3_LOG(kLogFailed);
-  camera.record = 0;
-  camera.sourceUid = 0;
-  camera.trimIn = 0;
-  camera.recStart.seconds = 0;
-  camera.recEnd.seconds = 0;
-  camera.useAudio = 0;
-  camera.useDistance = 0;
-  camera.distance = 0;
-  camera.autoSync = 0;
-  camera.syncIn = 0;
-  camera.synced = 0;
-}
 }  // namespace
 
 void MulticamOperator::clearPlaybackState() {
@@ -42,7 +28,7 @@ void MulticamOperator::ResetProject() {
   projectName.assign(name, name + std::char_traits<char>::length(name));
   pictures.releaseImages();
   for (int i = 0; i < kCameraSlots; ++i) {
-    clearCamera(cameras[i]);
+    ClearCameraSlot(cameras[i]);
     cameras[i].colour = vgGetGuiColorYUV(defaultColourIndex(i));
   }
   cutList.clear();

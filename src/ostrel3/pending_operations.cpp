@@ -36,12 +36,4 @@ void MulticamOperator::ChooseCameraColour() {}
 void MulticamOperator::RenameCameraClip() {}
 void MulticamOperator::DrawProjectTitle() {}
 
-// Until the project files exist nothing is stored and there is no history.
-bool MulticamOperator::SaveProject() { return false; }
-void MulticamOperator::SaveSettings() {}
-void MulticamOperator::PushUndo() {}
-bool MulticamOperator::Undo() { return false; }
-bool MulticamOperator::Redo() { return false; }
-void MulticamOperator::ApplySyncTrims() {}
-
 }  // namespace ostrel3
