@@ -8,7 +8,9 @@
 
 namespace hostsim {
 
-enum class VideoFormat { Pal25, Ntsc2997 };
+/// PAL (720 x 576, 25 fps), NTSC (720 x 480, 29.97 fps) and high definition
+/// (1920 x 1080 interlaced, 25 fps).
+enum class VideoFormat { Pal25, Ntsc2997, Hd1080i25 };
 
 struct MonitorConfig {
   int16_t width = 1920;
@@ -46,6 +48,6 @@ struct HostConfig {
 };
 
 /// Frames per second of a format, as the render library reports it.
-inline int32_t framesPerSecond(VideoFormat f) { return f == VideoFormat::Pal25 ? 25 : 30; }
+inline int32_t framesPerSecond(VideoFormat f) { return f == VideoFormat::Ntsc2997 ? 30 : 25; }
 
 }  // namespace hostsim

@@ -3,6 +3,8 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 #include "host/vg.h"
 #include "hostsim/gui/text_render.h"
@@ -37,6 +39,25 @@ namespace {
 
 constexpr uint32_t kOpaque = 0xFF000000u;
 constexpr int16_t kLargestScreen = 8192;
+
+// B, G, R, A bytes read as a little-endian word are already 0xAARRGGBB: a
+// line of pixels is a copy with the alpha forced, done four pixels at a
+// time (camera pictures are written many times a second).
+void copyOpaque(uint32_t* dst, const uint8_t* src, int count) {
+  using FourPixels = uint32_t __attribute__((vector_size(16)));
+  int i = 0;
+  for (; i + 4 <= count; i += 4) {
+    FourPixels p;
+    std::memcpy(&p, src + static_cast<ptrdiff_t>(i) * 4, sizeof p);
+    p |= kOpaque;
+    std::memcpy(dst + i, &p, sizeof p);
+  }
+  for (; i < count; ++i) {
+    uint32_t p;
+    std::memcpy(&p, src + static_cast<ptrdiff_t>(i) * 4, 4);
+    dst[i] = p | kOpaque;
+  }
+}
 
 // Inclusive intersection; x1 < x0 or y1 < y0 when empty.
 VG_CORNERS intersect(VG_CORNERS a, VG_CORNERS b) {
@@ -140,12 +161,17 @@ void Screen::drawPixels(int monitor, const uint8_t* pixels, int width, int heigh
   const VG_CORNERS area = intersect(intersect(target, m->clip), m->whole());
   if (empty(area)) return;
   cairo_surface_flush(m->surface);
+  const int count = area.x1 - area.x0 + 1;
   for (int row = area.y0; row <= area.y1; ++row) {
-    const auto* src = reinterpret_cast<const uint8_t*>(pixels) + static_cast<ptrdiff_t>(row - y) * stride;
-    uint32_t* dst = m->row(row);
-    for (int col = area.x0; col <= area.x1; ++col) {
-      const uint8_t* p = src + static_cast<ptrdiff_t>(col - x) * 4;
-      dst[col] = kOpaque | (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
+    const uint8_t* src = pixels + static_cast<ptrdiff_t>(row - y) * stride + static_cast<ptrdiff_t>(area.x0 - x) * 4;
+    uint32_t* dst = m->row(row) + area.x0;
+    if constexpr (std::endian::native == std::endian::little) {
+      copyOpaque(dst, src, count);
+    } else {
+      for (int i = 0; i < count; ++i) {
+        const uint8_t* p = src + static_cast<ptrdiff_t>(i) * 4;
+        dst[i] = kOpaque | (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
+      }
     }
   }
   cairo_surface_mark_dirty(m->surface);

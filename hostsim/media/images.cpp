@@ -15,7 +15,7 @@ ImageStore::~ImageStore() = default;
 
 OP_IMAGE* ImageStore::allocate(int32_t width, int32_t height, int32_t type) {
   if (width == -1 && height == -1) {
-    width = kFrameWidth;
+    width = frameWidth(format_);
     height = fieldHeight(format_);
   }
   if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) return nullptr;

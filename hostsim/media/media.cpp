@@ -27,7 +27,7 @@ Media::Media(Host& host)
       images_(host.config().format),
       render_(host, sources_, images_),
       project_(framesPerSecond(host.config().format)) {
-  info_.width = kFrameWidth;
+  info_.width = frameWidth(host.config().format);
   info_.fieldHeight = fieldHeight(host.config().format);
   info_.aspectCode = kAspect16x9;
   audioInfo_ = OP_AUDIO_INFO{kSampleRate, kChannels, kSampleBits};

@@ -57,20 +57,53 @@ Yuv sampleAt(const ImageView& image, int x, int y) {
              image.plane[2][size_t(y / 2) * image.stride[2] + x / 2]};
 }
 
+namespace {
+
+// One line of a planar picture. Neighbouring samples are mostly alike, so
+// the last conversion is kept: the same colour costs a comparison.
+void planarLine(const ImageView& image, int sy, const std::vector<int>& columns, uint32_t* line) {
+  const uint8_t* ys = image.plane[0] + size_t(sy) * image.stride[0];
+  const uint8_t* us = image.plane[1] + size_t(sy / 2) * image.stride[1];
+  const uint8_t* vs = image.plane[2] + size_t(sy / 2) * image.stride[2];
+  Yuv last{ys[0], us[0], vs[0]};
+  uint32_t lastArgb = toArgb(last);
+  for (size_t x = 0; x < columns.size(); ++x) {
+    const int sx = columns[x];
+    const Yuv c{ys[sx], us[sx / 2], vs[sx / 2]};
+    if (c.y != last.y || c.u != last.u || c.v != last.v) {
+      last = c;
+      lastArgb = toArgb(c);
+    }
+    line[x] = lastArgb;
+  }
+}
+
+void argbLine(const ImageView& image, int sy, const std::vector<int>& columns, uint32_t* line) {
+  const uint8_t* row = image.plane[0] + size_t(sy) * image.stride[0];
+  for (size_t x = 0; x < columns.size(); ++x) std::memcpy(&line[x], row + size_t(columns[x]) * 4, 4);
+}
+
+}  // namespace
+
 std::vector<uint32_t> toArgbScaled(const ImageView& image, int width, int height) {
+  if (width <= 0 || height <= 0) return {};
   std::vector<uint32_t> out(size_t(width) * height);
   if (image.width <= 0 || image.height <= 0) return out;
+  std::vector<int> columns(static_cast<size_t>(width));
+  for (int x = 0; x < width; ++x) columns[size_t(x)] = int(int64_t(x) * image.width / width);
+  int previous = -1;
   for (int y = 0; y < height; ++y) {
     const int sy = int(int64_t(y) * image.height / height);
-    for (int x = 0; x < width; ++x) {
-      const int sx = int(int64_t(x) * image.width / width);
-      uint32_t& px = out[size_t(y) * width + x];
-      if (image.type == OP_IMAGE_YUV420) {
-        px = toArgb(sampleAt(image, sx, sy));
-      } else {
-        std::memcpy(&px, image.plane[0] + size_t(sy) * image.stride[0] + size_t(sx) * 4, 4);
-      }
+    uint32_t* line = out.data() + size_t(y) * width;
+    if (sy == previous) {
+      // A source line shown on several lines (a field on a full-height output) is converted once.
+      std::memcpy(line, line - width, size_t(width) * 4);
+    } else if (image.type == OP_IMAGE_YUV420) {
+      planarLine(image, sy, columns, line);
+    } else {
+      argbLine(image, sy, columns, line);
     }
+    previous = sy;
   }
   return out;
 }

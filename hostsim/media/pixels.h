@@ -40,6 +40,7 @@ Yuv sampleAt(const ImageView& image, int x, int y);
 
 /// The picture as ARGB32 pixels (0xAARRGGBB) of width x height, scaled with
 /// nearest-neighbour sampling. 32-bit pictures are taken as ARGB32 already.
+/// Empty for a width or height below 1.
 std::vector<uint32_t> toArgbScaled(const ImageView& image, int width, int height);
 
 }  // namespace hostsim

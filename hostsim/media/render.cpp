@@ -72,16 +72,20 @@ int32_t RenderLibrary::getField(CM_HANDLE render, const OP_IMAGE* image, int32_t
   if (!view || view->type != OP_IMAGE_YUV420) return -1;
   const std::optional<MediaFrame> at = sources_.locateField(field);
   if (!at) return -1;
+  const FieldKey key{at->source->index, at->frame, field & 1, view->width, view->height};
+  if (fieldCache_.fetch(key, *view)) return 0;
   pictures_.paint(*at->source, at->frame, field & 1, *view);
+  fieldCache_.keep(key, *view);
   return 0;
 }
 
 int32_t RenderLibrary::visibleArea(CM_HANDLE render, int16_t& x0, int16_t& y0, int16_t& x1, int16_t& y1) const {
   if (!valid(render)) return -1;
-  x0 = kHiddenColumns;
-  x1 = kFrameWidth - kHiddenColumns - 1;
+  const VideoFormat format = host_.config().format;
+  x0 = hiddenColumns(format);
+  x1 = static_cast<int16_t>(frameWidth(format) - hiddenColumns(format) - 1);
   y0 = 0;
-  y1 = static_cast<int16_t>(2 * fieldHeight(host_.config().format) - 1);
+  y1 = static_cast<int16_t>(2 * fieldHeight(format) - 1);
   return 0;
 }
 

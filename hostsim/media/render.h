@@ -10,6 +10,7 @@
 #include "host/cm.h"
 #include "host/op.h"
 #include "hostsim/media/audio_blocks.h"
+#include "hostsim/media/field_cache.h"
 #include "hostsim/media/synthetic_picture.h"
 
 namespace hostsim {
@@ -44,8 +45,9 @@ class RenderLibrary {
   int32_t initSound(CM_HANDLE render);  ///< 0 or -1
   int32_t exitSound(CM_HANDLE render);  ///< -1 when sound was not started
 
-  /// Paints a field into a planar image of the store. 0, or -1 for a bad
-  /// handle or image, or a field outside every media.
+  /// Delivers a field into a planar image of the store: from the field cache
+  /// when it was fetched lately at that size, else freshly painted. 0, or -1
+  /// for a bad handle or image, or a field outside every media.
   int32_t getField(CM_HANDLE render, const OP_IMAGE* image, int32_t field);
   /// 0, or -1 for a bad handle.
   int32_t visibleArea(CM_HANDLE render, int16_t& x0, int16_t& y0, int16_t& x1, int16_t& y1) const;
@@ -60,6 +62,7 @@ class RenderLibrary {
   int32_t recordingTimes(CM_HANDLE render, int32_t field, CM_RECTIME& end, CM_RECTIME& start) const;
 
   OutputPicture output() const;
+  const FieldCache& fieldCache() const { return fieldCache_; }
   std::vector<std::string> liveHandles() const { return sound_.liveHandles(); }
 
  private:
@@ -72,6 +75,7 @@ class RenderLibrary {
   const SourceCatalogue& sources_;
   ImageStore& images_;
   SyntheticPicture pictures_;
+  FieldCache fieldCache_;
   AudioBlockStore sound_;
   mutable std::mutex mutex_;
   std::map<CM_HANDLE, HandleState> handles_;

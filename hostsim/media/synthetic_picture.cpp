@@ -12,7 +12,6 @@
 
 #include "hostsim/core/text.h"
 #include "hostsim/media/sources.h"
-#include "hostsim/media/video_format.h"
 
 namespace hostsim {
 
@@ -20,9 +19,10 @@ namespace {
 
 int even(int v) { return v & ~1; }
 
-// Columns kept clear at each side: the hidden columns of a line, scaled to
-// the picture's width, plus a little air.
-int sideMargin(int width) { return even(width * kHiddenColumns / kFrameWidth + 8); }
+// Columns kept clear at each side: the share a standard-definition line
+// hides (8 of 720 columns) at the picture's width, plus a little air, so
+// that nothing but background is lost where a host cuts the visible area.
+int sideMargin(int width) { return even(width / 90 + 8); }
 
 // Fontconfig, which cairo loads for its first text, keeps caches for the
 // life of the process that the leak checker would report at exit.

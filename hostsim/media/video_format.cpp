@@ -5,18 +5,30 @@
 
 namespace hostsim {
 
-int16_t fieldHeight(VideoFormat format) { return format == VideoFormat::Pal25 ? 288 : 240; }
+int16_t frameWidth(VideoFormat format) { return format == VideoFormat::Hd1080i25 ? 1920 : 720; }
+
+int16_t hiddenColumns(VideoFormat format) { return format == VideoFormat::Hd1080i25 ? 0 : 8; }
+
+int16_t fieldHeight(VideoFormat format) {
+  switch (format) {
+    case VideoFormat::Ntsc2997: return 240;
+    case VideoFormat::Hd1080i25: return 540;
+    default: return 288;
+  }
+}
 
 int32_t pairsPerField(VideoFormat format) { return kSampleRate / (2 * framesPerSecond(format)); }
 
 PIXEL_ASPECT pixelAspect(VideoFormat format, int32_t aspectCode) {
-  const bool pal = format == VideoFormat::Pal25;
-  // Ratios for the full 720-pixel line: a 720 x 576 (or 480) frame shows as 4:3 or 16:9.
-  switch (aspectCode) {
-    case kAspectSquare: return {1, 1};
-    case kAspect4x3: return pal ? PIXEL_ASPECT{16, 15} : PIXEL_ASPECT{8, 9};
-    case kAspect16x9: return pal ? PIXEL_ASPECT{64, 45} : PIXEL_ASPECT{32, 27};
-    default: return {0, 0};
+  if (aspectCode == kAspectSquare) return {1, 1};
+  if (aspectCode != kAspect4x3 && aspectCode != kAspect16x9) return {0, 0};
+  const bool wide = aspectCode == kAspect16x9;
+  // Ratios for the full line: a 720 x 576 (or 480) frame shows as 4:3 or
+  // 16:9, and so does a 1920 x 1080 one (square pixels at 16:9).
+  switch (format) {
+    case VideoFormat::Ntsc2997: return wide ? PIXEL_ASPECT{32, 27} : PIXEL_ASPECT{8, 9};
+    case VideoFormat::Hd1080i25: return wide ? PIXEL_ASPECT{1, 1} : PIXEL_ASPECT{3, 4};
+    default: return wide ? PIXEL_ASPECT{64, 45} : PIXEL_ASPECT{16, 15};
   }
 }
 

@@ -16,16 +16,18 @@ enum VideoAspectCode : int32_t {
   kAspect16x9 = 2,    ///< the stand-in host's projects are 16:9
 };
 
-/// Pixels of a line, for every format.
-constexpr int16_t kFrameWidth = 720;
-/// Columns cut off on each side of a line: 704 of the 720 columns are visible.
-constexpr int16_t kHiddenColumns = 8;
+/// Pixels of a line: 720 in PAL and NTSC, 1920 in high definition.
+int16_t frameWidth(VideoFormat format);
+/// Columns cut off on each side of a line: 8 in PAL and NTSC (704 of the 720
+/// columns are visible), none in high definition, whose lines carry picture
+/// from edge to edge.
+int16_t hiddenColumns(VideoFormat format);
 /// Sound of the project: 48 kHz stereo, 16-bit.
 constexpr int32_t kSampleRate = 48000;
 constexpr int32_t kChannels = 2;
 constexpr int32_t kSampleBits = 16;
 
-/// Lines of one field: 288 for PAL, 240 for NTSC.
+/// Lines of one field: 288 for PAL, 240 for NTSC, 540 for high definition.
 int16_t fieldHeight(VideoFormat format);
 /// Sample pairs of one field. 29.97 material is played at the rounded
 /// integer rate of 30 frames per second: 800 pairs a field, the 0.1 % by

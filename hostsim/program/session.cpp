@@ -58,6 +58,7 @@ fs::path modulePath(const Options& o) {
 OperatorMsg runMessage(const HostConfig& c) {
   OperatorMsg m{};
   m.code = OP_MSG_RUN;
+  // PAL and 1080i both run at 25 frames, 50 fields a second.
   const bool ntsc = c.format == VideoFormat::Ntsc2997;
   m.flags = ntsc ? OP_MSG_FLAG_NTSC : 0;
   m.fieldRate = ntsc ? 60 : 50;

@@ -93,7 +93,8 @@ void parseHost(const Line& l, HostConfig& c) {
   } else if (what == "format") {
     if (l.is(2, "pal")) c.format = VideoFormat::Pal25;
     else if (l.is(2, "ntsc")) c.format = VideoFormat::Ntsc2997;
-    else l.fail("expected the format pal or ntsc");
+    else if (l.is(2, "hd1080")) c.format = VideoFormat::Hd1080i25;
+    else l.fail("expected the format pal, ntsc or hd1080");
     l.end(3);
   } else if (what == "monitors") {
     c.monitors.resize(size_t(l.number(2, "a monitor count", 1, 4))), l.end(3);

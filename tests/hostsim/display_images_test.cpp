@@ -41,6 +41,31 @@ TEST_F(Images, BorrowedPixelsAreWrittenAndTheHeaderStaysFreeable) {
   EXPECT_TRUE(host().liveHandles().empty());
 }
 
+// Lines are copied several pixels at a time: every pixel of a line wider
+// than one step must land in its own column, also where the picture starts
+// left of the screen and its first columns are cut.
+TEST_F(Images, EveryPixelOfAWideLineLandsInItsColumnWhenCutAtTheLeftEdge) {
+  constexpr int kWidth = 11, kHeight = 3;
+  std::vector<uint32_t> picture(kWidth * kHeight);
+  for (size_t i = 0; i < picture.size(); ++i) picture[i] = 0x00101010u * uint32_t(i % 15) + uint32_t(i);
+  VG_IMAGE* image = vgAllocImage(0x4000, 1, 1);
+  ASSERT_NE(image, nullptr);
+  uint8_t* own = image->pixels;
+  image->pixels = reinterpret_cast<uint8_t*>(picture.data());
+  image->width = kWidth;
+  image->height = kHeight;
+  ASSERT_EQ(vgWriteImage(0, image, -2, 7), 0);
+  image->pixels = own;
+  image->width = 1;
+  image->height = 1;
+  vgFreeImage(image);
+
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 2; x < kWidth; ++x)
+      EXPECT_EQ(pixel(x - 2, 7 + y), 0xFF000000u | picture[size_t(y) * kWidth + x]) << x << "," << y;
+  EXPECT_EQ(pixel(kWidth - 2, 7), background());
+}
+
 TEST_F(Images, FreeingWhileStillBorrowedReleasesOnlyTheHostsPixels) {
   VG_IMAGE* image = vgAllocImage(0x4000, 1, 1);
   ASSERT_NE(image, nullptr);

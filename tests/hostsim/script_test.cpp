@@ -54,6 +54,7 @@ TEST(ScriptTest, HostLinesSetUpTheHost) {
   EXPECT_EQ(s.config.clips[0].recordedAt, 1700000000);
   EXPECT_EQ(s.config.clips[1].clapFrame, -1);
   EXPECT_TRUE(s.commands.empty());
+  EXPECT_EQ(parseScript("host format hd1080\n").config.format, hostsim::VideoFormat::Hd1080i25);
 }
 
 TEST(ScriptTest, ActionsKeepTheirOrderAndArguments) {
@@ -110,6 +111,7 @@ TEST(ScriptTest, FilesAreTakenVerbatimUpToEnd) {
 TEST(ScriptTest, MalformedLinesNameTheirLineAndTheProblem) {
   EXPECT_EQ(errorLine("close\n\nclick Apply\n"), 3);
   EXPECT_EQ(errorLine("host format secam\n"), 1);
+  EXPECT_EQ(errorLine("host format hd1080 50\n"), 1);
   EXPECT_EQ(errorLine("wait\n"), 1);
   EXPECT_EQ(errorLine("clip 1 \"a\" 10\nclip 1 \"b\" 10\n"), 2);
   EXPECT_EQ(errorLine("clip 1 \"a\" 10 clap 10\n"), 1);
