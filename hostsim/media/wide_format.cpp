@@ -52,7 +52,8 @@ void appendInteger(std::u16string& out, const Conversion& s, bool negative, unsi
   else if (isSigned && s.space) prefix = " ";
   if (s.alternate && magnitude != 0 && (s.conversion == u'x' || s.conversion == u'X'))
     prefix += s.conversion == u'x' ? "0x" : "0X";
-  if (s.alternate && s.conversion == u'o' && body.front() != '0') body.insert(0, "0");
+  // An alternate octal always starts with 0, also when no digit is left.
+  if (s.alternate && s.conversion == u'o' && (body.empty() || body.front() != '0')) body = "0" + body;
   // Zeros go between the sign and the digits; a precision or left
   // alignment turns the 0 flag off, as in C.
   if (s.zero && !s.left && s.precision < 0) {

@@ -23,6 +23,8 @@ TEST_F(FormatTest, IntegerConversionsFollowC) {
   EXPECT_EQ(format(u"%d|%i|%u", -42, 17, 4000000000u), u"-42|17|4000000000");
   EXPECT_EQ(result_, 17);
   EXPECT_EQ(format(u"%x %X %#x %o", 0xDEADBEEFu, 0xBEEFu, 255u, 8u), u"deadbeef BEEF 0xff 10");
+  // An alternate octal of zero with no digits asked for is still "0" (no read before the text).
+  EXPECT_EQ(format(u"%#.0o|%#o|%.0o", 0u, 8u, 0u), u"0|010|");
   EXPECT_EQ(format(u"%ld %lu", LONG_MIN, ULONG_MAX), std::u16string(u"-9223372036854775808 18446744073709551615"));
   EXPECT_EQ(format(u"%d", INT_MIN), u"-2147483648");
   EXPECT_EQ(format(u"%lld", -5LL), u"-5");
