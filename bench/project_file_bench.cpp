@@ -21,7 +21,7 @@ constexpr int kCuts = 10000;
 
 ostrel3::CutList makeCuts(int count) {
   ostrel3::CutList cuts;
-  for (int i = 0; i < count; ++i) cuts.emplace_hint(cuts.end(), i * 7, i % kCameras);
+  for (int i = 0; i < count; ++i) cuts.insert_or_assign(i * 7, i % kCameras);
   return cuts;
 }
 
@@ -214,7 +214,7 @@ void normaliseCutList(benchmark::State& state, int run) {
   for (auto _ : state) {
     state.PauseTiming();
     ostrel3::CutList cuts;
-    for (int i = 0; i < count; ++i) cuts.emplace_hint(cuts.end(), i, (i / run) % kCameras);
+    for (int i = 0; i < count; ++i) cuts.insert_or_assign(i, (i / run) % kCameras);
     state.ResumeTiming();
     ostrel3::NormaliseCutList(cuts);
     benchmark::DoNotOptimize(cuts);

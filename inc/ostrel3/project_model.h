@@ -4,11 +4,11 @@
 // without a running host.
 #include <cstdint>
 #include <deque>
-#include <map>
 #include <optional>
 #include <string>
 
 #include "host/host_types.h"
+#include "ostrel3/cut_list.h"
 
 namespace ostrel3 {
 
@@ -46,8 +46,6 @@ struct CameraSlot {
   bool hasClip() const { return record != 0; }
 };
 
-/// From frame `key` on, camera `value` is shown, until the next entry.
-using CutList = std::map<int32_t, int32_t>;
 
 /// One undo or redo entry: the project slot and the whole project as text.
 struct UndoSnapshot {

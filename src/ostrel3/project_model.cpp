@@ -17,16 +17,10 @@ int32_t defaultColourIndex(int camera) { return kColourIndex[clampCamera(camera)
 int32_t defaultNameId(int camera) { return kNameId[clampCamera(camera)]; }
 
 void NormaliseCutList(CutList& cuts) {
-  if (cuts.size() < 2) return;
   // The earlier of two equal neighbours survives: a cut keeps its first position.
-  auto kept = cuts.begin();
-  for (auto it = std::next(kept); it != cuts.end();) {
-    if (it->second == kept->second) {
-      it = cuts.erase(it);
-    } else {
-      kept = it++;
-    }
-  }
+  cuts.keepIf([](const CutList::value_type& entry, const CutList::value_type& kept) {
+    return entry.second != kept.second;
+  });
 }
 
 std::optional<int32_t> CameraAt(const CutList& cuts, int32_t position) {

@@ -111,7 +111,7 @@ CutList readPoints(const XMLElement& points) {
       OS3_LOG(kLogFailed);
       continue;
     }
-    cuts.insert_or_assign(cuts.end(), tc, cam);
+    cuts.insert_or_assign(tc, cam);
   }
   return cuts;
 }
