@@ -12,22 +12,12 @@ using layout_test::call;
 using layout_test::calls;
 using layout_test::EntryList;
 
-class LayoutLists : public ostrel3_test::HostTest {
+class LayoutLists : public layout_test::PanelTest {
  protected:
-  void SetUp() override {
-    HostTest::SetUp();
-    root = vgCreatePanel(0, 0, 0, 800, 600, 0, 0, 0);
-    ASSERT_NE(root, 0u);
-  }
-  void TearDown() override {
-    if (root) vgRemovePanel(root);
-    HostTest::TearDown();
-  }
   // Rows of 16 + 2 x 2 pixels: no output reports a high-definition mode.
   void useStandardRows() {
     for (const char* name : {"vgGetVideoMode", "vgGetDefaultMonitor", "vgGetDVIMode"}) host().calls().failAlways(name);
   }
-  VG_PANEL root = 0;
 };
 
 TEST_F(LayoutLists, WidestEntryCountsBothTextsInCellsAndOneCellMore) {
