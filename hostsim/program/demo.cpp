@@ -56,9 +56,9 @@ std::string session(int cameras) {
        "# the position slider, at the frame of the clap\n"
        "click @960,"
     << sliderY(cameras) << " value " << kClapOnTimeline << "\nscreenshot at-the-clap\n"
-    << "click #0x32   # camera 3's key: camera 3 becomes active\n"
-       "screenshot camera-3-active\n"
-       "click \"Leave\"\n";
+    << "click #0x" << std::hex << 0x30 + cameras - 1 << std::dec << "   # the last camera's key: camera " << cameras
+    << " becomes active\nscreenshot camera-" << cameras << "-active\n"
+    << "click \"Leave\"\n";
   return s.str();
 }
 
