@@ -92,6 +92,23 @@ VG_PANEL GuiModel::rootOf(VG_PANEL handle) const {
   return p ? p->handle : 0;
 }
 
+std::vector<ElementRec*> GuiModel::light(ElementRec& e) {
+  std::vector<ElementRec*> changed;
+  if (e.isSelectButton()) {
+    const VG_PANEL root = rootOf(e.panel);
+    for (auto& [handle, other] : elements)
+      if (&other != &e && other.active && other.isSelectButton() && rootOf(other.panel) == root) {
+        other.active = false;
+        changed.push_back(&other);
+      }
+  }
+  if (!e.active) {
+    e.active = true;
+    changed.push_back(&e);
+  }
+  return changed;
+}
+
 bool GuiModel::isAncestor(VG_PANEL ancestor, VG_PANEL handle) const {
   for (const PanelRec* p = panel(handle); p; p = panel(p->parent))
     if (p->handle == ancestor) return true;

@@ -81,6 +81,12 @@ struct ElementRec {
 
   /// Popups and list views keep rows; their value is the selected row (-1: none).
   bool hasRows() const { return kind == ElementKind::Popup || kind == ElementKind::Listview; }
+  /// Text buttons with the select flag light one at a time within their
+  /// request, like the keys of a camera switcher.
+  bool isSelectButton() const { return kind == ElementKind::TextButton && (flags & kSelectButtonFlag) != 0; }
+
+  static constexpr uint32_t kSelectButtonFlag = 0x20000;
+  static constexpr uint32_t kStartsLitFlag = 0x1;  ///< a select button created lit
 };
 
 struct RequestRec {
@@ -129,6 +135,9 @@ struct GuiModel {
   const RequestRec* requestOf(VG_PANEL panel) const;
   /// Element's rectangle on its monitor's screen.
   VG_RECT screenRect(const ElementRec& e) const;
+  /// Lights `e`; a select button puts out the other select buttons under the
+  /// same root panel. Returns the elements whose state changed.
+  std::vector<ElementRec*> light(ElementRec& e);
   /// Open requests, the frontmost first.
   std::vector<const RequestRec*> requestsFrontFirst() const;
 };

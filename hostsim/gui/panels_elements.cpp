@@ -93,7 +93,11 @@ VG_ELEMENT Panels::addElement(VG_PANEL panel, const ElementSpec& wanted) {
   p->elements.push_back(e.handle);
   const VG_ELEMENT handle = e.handle;
   auto [it, added] = model_->elements.emplace(handle, std::move(e));
-  drawLocked(it->second);
+  ElementRec& created = it->second;
+  if (created.isSelectButton() && (created.flags & ElementRec::kStartsLitFlag) != 0)
+    for (ElementRec* changed : model_->light(created))
+      if (changed != &created) drawLocked(*changed);
+  drawLocked(created);
   return handle;
 }
 
@@ -234,7 +238,10 @@ int32_t Panels::setState(VG_PANEL panel, VG_ELEMENT element, ElementState state)
   ElementRec* e = checkedElement(panel, element, "element state");
   if (!e) return -1;
   switch (state) {
-    case ElementState::Activate: e->active = true; break;
+    case ElementState::Activate:
+      for (ElementRec* changed : model_->light(*e))
+        if (changed != e) drawLocked(*changed);
+      break;
     case ElementState::Inactivate: e->active = false; break;
     case ElementState::Enable: e->enabled = true; break;
     case ElementState::Disable: e->enabled = false; break;

@@ -163,6 +163,12 @@ bool UserInput::applyClick(ElementRec& e, const ClickOptions& o, int32_t& value)
     }
     case ElementKind::Popup:
     case ElementKind::Listview: return chooseRow(e, o, value);
+    case ElementKind::TextButton:
+      if (!e.isSelectButton()) break;
+      // Pressing a select button lights it and puts out the one lit before.
+      for (ElementRec* changed : panels_.model_->light(e))
+        if (changed != &e) panels_.drawLocked(*changed);
+      break;
     default: break;
   }
   value = o.value.value_or(e.kind == ElementKind::TextButton || e.kind == ElementKind::ImageButton ? 1 : e.value);

@@ -69,6 +69,33 @@ TEST_F(ClickTest, CheckBoxTogglesAndPostsItsNewState) {
   EXPECT_EQ(expectElementMessage(box).value & 1, 0) << "an explicit state is set, not toggled";
 }
 
+TEST_F(ClickTest, SelectButtonsLightOneAtATimeWithinTheirRequest) {
+  const VG_PANEL inner = vgCreatePanel(req_.panel, 0, 30, 300, 40, 0, 0, 0);
+  const VG_ELEMENT one = vgAddTextButton(req_.panel, 0, 0, 96, 24, u"One", 0x20001, 0);
+  const VG_ELEMENT two = vgAddTextButton(inner, 100, 0, 96, 24, u"Two", 0x20000, 0);
+  const VG_ELEMENT plain = vgAddTextButton(req_.panel, 200, 0, 96, 24, u"Plain", 0, 0);
+  ASSERT_EQ(vgActivateElement(req_.panel, plain), 0);
+  EXPECT_TRUE(view(one).active) << "created lit";
+  EXPECT_FALSE(view(two).active);
+
+  ASSERT_TRUE(user().clickCaption("Two"));
+  expectElementMessage(two);
+  EXPECT_TRUE(view(two).active);
+  EXPECT_FALSE(view(one).active) << "a sub-panel's select button belongs to the same group";
+  EXPECT_TRUE(view(plain).active) << "other buttons keep their state";
+
+  ASSERT_EQ(vgActivateElement(req_.panel, one), 0);
+  EXPECT_TRUE(view(one).active);
+  EXPECT_FALSE(view(two).active);
+
+  // Another request has its own group.
+  VREQ_REQUEST other = openRequest(0x1E, 300, 200, u"Other");
+  const VG_ELEMENT elsewhere = vgAddTextButton(other.panel, 0, 0, 96, 24, u"Else", 0x20001, 0);
+  EXPECT_TRUE(view(elsewhere).active);
+  EXPECT_TRUE(view(one).active);
+  vreqDeleteRequest(&other);
+}
+
 TEST_F(ClickTest, ImageButtonWithTwoImagesIsASwitch) {
   uint8_t pixels[4 * 4 * 4] = {};
   VG_IMAGE on{pixels, 4, 4, 0}, off{pixels, 4, 4, 0};

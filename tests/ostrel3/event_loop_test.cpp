@@ -113,6 +113,31 @@ TEST_F(EventLoopTest, ACameraKeyMakesItsCameraActive) {
   EXPECT_EQ(active, 2);
 }
 
+TEST_F(EventLoopTest, OnlyTheActiveCamerasButtonIsLit) {
+  placeProject(3);
+  std::vector<std::vector<bool>> lit;
+  auto record = [&](Host& h) {
+    std::vector<bool> row;
+    for (int camera = 0; camera < 3; ++camera)
+      row.push_back(h.panels().findElement(op().elementSlots[9 + 2 * camera]).value().active);
+    lit.push_back(row);
+  };
+  act([&](Host& h) {
+    record(h);
+    return h.panels().input().clickElement(op().elementSlots[11]);
+  });
+  act([&](Host& h) {
+    record(h);
+    return h.panels().input().key('2');
+  });
+  act([&](Host& h) {
+    record(h);
+    return h.panels().input().clickCaption("Leave");
+  });
+  EXPECT_EQ(runOperator(), 0);
+  EXPECT_EQ(lit, (std::vector<std::vector<bool>>{{true, false, false}, {false, true, false}, {false, false, true}}));
+}
+
 TEST_F(EventLoopTest, UndoToAnotherCameraCountRebuildsThePanelButNotTheOperator) {
   placeProject(2);
   act([](Host&) {
