@@ -131,6 +131,9 @@ class Panels {
 
   void refreshScreenId();
   void drawLocked(const ElementRec& e);
+  /// Lights `e` and redraws the select buttons it put out; `e` itself is
+  /// left for the caller to draw.
+  void lightLocked(ElementRec& e);
   void fillPanelBackground(VG_PANEL panel);
   void removePanelLocked(VG_PANEL panel);
   void removeElementLocked(VG_ELEMENT element);

@@ -94,11 +94,14 @@ VG_ELEMENT Panels::addElement(VG_PANEL panel, const ElementSpec& wanted) {
   const VG_ELEMENT handle = e.handle;
   auto [it, added] = model_->elements.emplace(handle, std::move(e));
   ElementRec& created = it->second;
-  if (created.isSelectButton() && (created.flags & ElementRec::kStartsLitFlag) != 0)
-    for (ElementRec* changed : model_->light(created))
-      if (changed != &created) drawLocked(*changed);
+  if (created.isSelectButton() && (created.flags & ElementRec::kStartsLitFlag) != 0) lightLocked(created);
   drawLocked(created);
   return handle;
+}
+
+void Panels::lightLocked(ElementRec& e) {
+  for (ElementRec* changed : model_->light(e))
+    if (changed != &e) drawLocked(*changed);
 }
 
 ElementRec* Panels::checkedElement(VG_PANEL panel, VG_ELEMENT element, const char* what) {
@@ -238,10 +241,7 @@ int32_t Panels::setState(VG_PANEL panel, VG_ELEMENT element, ElementState state)
   ElementRec* e = checkedElement(panel, element, "element state");
   if (!e) return -1;
   switch (state) {
-    case ElementState::Activate:
-      for (ElementRec* changed : model_->light(*e))
-        if (changed != e) drawLocked(*changed);
-      break;
+    case ElementState::Activate: lightLocked(*e); break;
     case ElementState::Inactivate: e->active = false; break;
     case ElementState::Enable: e->enabled = true; break;
     case ElementState::Disable: e->enabled = false; break;

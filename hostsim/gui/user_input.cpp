@@ -166,8 +166,7 @@ bool UserInput::applyClick(ElementRec& e, const ClickOptions& o, int32_t& value)
     case ElementKind::TextButton:
       if (!e.isSelectButton()) break;
       // Pressing a select button lights it and puts out the one lit before.
-      for (ElementRec* changed : panels_.model_->light(e))
-        if (changed != &e) panels_.drawLocked(*changed);
+      panels_.lightLocked(e);
       break;
     default: break;
   }
