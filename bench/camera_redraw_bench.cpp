@@ -24,8 +24,8 @@ extern "C" {
 #include "host/host.h"
 #include "hostsim/core/host.h"
 #include "hostsim/gui/display.h"
-#include "ostrel3/operator.h"
-#include "ostrel3/picture_scaling.h"
+#include "ostrel3/shell/operator.h"
+#include "ostrel3/display/picture_scaling.h"
 
 namespace {
 

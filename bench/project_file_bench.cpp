@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "hostsim/core/host.h"
-#include "ostrel3/clip_ops.h"
-#include "ostrel3/operator.h"
-#include "ostrel3/project_io.h"
+#include "ostrel3/project/clip_ops.h"
+#include "ostrel3/shell/operator.h"
+#include "ostrel3/project/project_io.h"
 #include "transition_picker/transitions_hook.h"
 
 namespace {

@@ -4,7 +4,7 @@
 // that draw, so it is switched only inside the global critical section.
 #include "host/task.h"
 #include "host/vg.h"
-#include "ostrel3/log.h"
+#include "ostrel3/shell/log.h"
 
 namespace ostrel3 {
 

@@ -2,7 +2,7 @@
 
 #include "arith.h"
 #include "host/vg.h"
-#include "ostrel3/log.h"
+#include "ostrel3/shell/log.h"
 #include "gadext_holder.h"
 
 vgsTextButton::vgsTextButton(VG_ELEMENT* handleOut, uint32_t id, const XCHAR* text, uint32_t flags, uint32_t value)

@@ -1,7 +1,7 @@
 #include "guilayout/component.h"
 
 #include "arith.h"
-#include "ostrel3/log.h"
+#include "ostrel3/shell/log.h"
 
 using guilayout::evenDown;
 using guilayout::raiseThenLower;

@@ -1,7 +1,7 @@
 #include "guilayout/gadget.h"
 
 #include "host/vg.h"
-#include "ostrel3/log.h"
+#include "ostrel3/shell/log.h"
 
 vgsGadget::vgsGadget(VG_ELEMENT* handleOut, uint32_t id, uint32_t flags)
     : flags_(flags), handleOut_(handleOut), id_(id) {}

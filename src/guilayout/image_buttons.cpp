@@ -3,7 +3,7 @@
 #include "arith.h"
 #include "host/res.h"
 #include "host/vg.h"
-#include "ostrel3/log.h"
+#include "ostrel3/shell/log.h"
 
 using guilayout::to16;
 

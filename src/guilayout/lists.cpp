@@ -2,7 +2,7 @@
 
 #include "arith.h"
 #include "host/vg.h"
-#include "ostrel3/log.h"
+#include "ostrel3/shell/log.h"
 
 using guilayout::to16;
 

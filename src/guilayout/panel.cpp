@@ -1,6 +1,6 @@
 #include "guilayout/container.h"
 #include "host/vg.h"
-#include "ostrel3/log.h"
+#include "ostrel3/shell/log.h"
 
 vgsPanel::vgsPanel(vgsLayout* layout, uint32_t flags1, uint32_t flags2, uint32_t flags3)
     : vgsContainer(layout), flags_{flags1, flags2, flags3} {

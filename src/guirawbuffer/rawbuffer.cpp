@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "ostrel3/log.h"
+#include "ostrel3/shell/log.h"
 
 bool RawBuffer::resize(int16_t width, int16_t height) {
   if (pixels_ && width == width_ && height == height_) return true;

@@ -3,7 +3,7 @@
 #include "host/main.h"
 #include "host/op.h"
 #include "host/vg.h"
-#include "ostrel3/log.h"
+#include "ostrel3/shell/log.h"
 
 namespace ostrel3 {
 

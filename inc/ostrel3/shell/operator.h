@@ -1,0 +1,277 @@
+#pragma once
+// The operator's one main object of a run. It owns every host resource of
+// the run, the project model, the histories and the panel's element
+// handles. Members that own something are declared in construction order:
+// a refusal part-way destroys exactly what was built before it, in reverse.
+#include <array>
+#include <atomic>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "envelope/audio_envelope.h"
+#include "envelope/waveform_strip.h"
+#include "host/cm.h"
+#include "host/main.h"
+#include "host/op.h"
+#include "host/vreq.h"
+#include "ostrel3/shell/holders.h"
+#include "ostrel3/shell/panel_area.h"
+#include "ostrel3/display/picture_cache.h"
+#include "ostrel3/project/project_io.h"
+#include "ostrel3/project/project_model.h"
+#include "ostrel3/shell/queue_message.h"
+#include "transition_picker/transitions_hook.h"
+
+namespace ostrel3 {
+
+class MainPanelLayout;
+
+inline constexpr int kElementSlots = 49;
+inline constexpr uint32_t kHighlightColour = 0xB68080FFu;
+
+/// Bookkeeping of the scrub task of the main view.
+struct ScrubTaskState {
+  int32_t scrubState = -1;   ///< 0 while the scrub engine runs
+  int32_t scrubTaskId = -1;  ///< the scrub task, -1 when none runs
+  int32_t scrubWindow = 6;   ///< frames around the position
+  uint32_t startWord = 0;    ///< handed to the scrub engine
+  OP_AUDIO_INFO audioInfo{}; ///< the project's sound format
+};
+
+class MulticamOperator {
+ public:
+  MulticamOperator();
+  ~MulticamOperator();
+  MulticamOperator(const MulticamOperator&) = delete;
+  MulticamOperator& operator=(const MulticamOperator&) = delete;
+
+  // ---- Project model -------------------------------------------------------
+  /// Turns the model into an empty project.
+  void ResetProject();
+  /// Recomputes projectLength from the cameras in use; returns the last frame.
+  int32_t UpdateTimelineLength();
+  /// Last valid frame of the timeline (projectLength / 2 - 1).
+  int32_t LastFrame() const { return projectLength / 2 - 1; }
+  /// After a length decrease: clamps the position and drops cuts beyond the end.
+  void TrimCutsToLength();
+
+  // ---- Camera pictures ---------------------------------------------------------
+  /// Shows camera i's frame at the position in its picture box.
+  void ShowCameraPicture(int i);
+  /// Fills camera i's picture box with the empty-camera colour.
+  void ShowEmptyCamera(int i);
+  /// Frames the active camera's box in its colour; draws only on a change unless forced.
+  void MarkActiveCamera(bool force);
+
+  // ---- Panel and event loop --------------------------------------------------
+  bool OpenPanel(OperatorMsg* message);
+  /// Lays the panel out at the current picture size; with create, opens it.
+  bool BuildPanel(bool create);
+  void ClosePanel();
+  void RunEventLoop();
+
+  // ---- Event loop ------------------------------------------------------------------
+  /// True when no playback starts or runs, or when the camera has a clip.
+  bool IsCameraSelectable(int camera) const;
+  /// Deletes the cut in force at the position.
+  void DeleteCutAtPosition();
+  /// A camera button or camera key: makes the camera active (button -1: the
+  /// button itself was pressed).
+  void SelectCamera(int camera, int buttonSlot);
+  /// Follow-up of every position change.
+  void UpdateCursor(bool updateSlider);
+  /// Draws every camera picture and the timeline.
+  void RedrawAll();
+
+  // ---- Operations that arrive with later work: recognised, they do nothing yet ----
+  void PlayStart(int32_t first, int32_t last);
+  void PlayStop(bool fromPlayer);
+  void PlayPauseToggle();
+  void PlaybackPosition(int32_t fields);
+  void HandlePlayCamera(int32_t camera, int32_t fields);
+  bool ScrubStart();
+  void ScrubStop();
+  void ScrubUpdate(bool silent);
+  void ClearWaveformStrip();
+  void SetCameraAtPosition(int camera);
+  void HandleKeyCommand(const QueueMessage& message);
+  void HandleTimelineClick(int16_t x);
+  void StartMoveCut();
+  void EndMoveCut(bool cancel);
+  void MoveCutToPointer(int16_t x);
+  void PreviewMoveCut();
+  void AssignSceneToActiveCamera();
+  void RemoveClipFromActiveCamera();
+  void SynchroniseCameras();
+  void UpdateCameraLabels();
+  void UpdateCameraPanel(int camera, bool force);
+  void ZoomTimeline(int direction);
+  void RedrawTimeline(bool force);
+  bool BuildStoryboard();
+  bool ProjectSettingsDialog();
+  void InfoDialog();
+  void ChooseCameraColour();
+  void RenameCameraClip();
+  void DrawProjectTitle();
+
+  // ---- Members that own something, in construction order ----------------------
+  VREQ_REQUEST panelRequest{};
+  ResourceStrings strings;
+  ResourceImages images;
+  GadgetExtension gadgetExt;
+  MessageQueue eventQueue;
+  RenderHandle render;
+  CutList cutList;
+  StoryboardScene sbScenes[3];
+  std::u16string projectName;
+  SnapshotHistory undoHistory;
+  SnapshotHistory redoHistory;
+  std::array<std::vector<CM_OUTPUT_PAIR>, 2> outputLists;
+  int32_t currentOutputList = 0;
+  MessageQueue scrubCommandQueue;
+  std::array<std::vector<int16_t>, 2> scrubBuffers;
+  int32_t nextScrubBuffer = 0;
+  std::unique_ptr<AudioEnvelope> scrubEnvelope;
+  WaveformStrip waveformStrip;
+
+  // ---- Plain state -------------------------------------------------------------
+  VG_ELEMENT elementSlots[kElementSlots] = {};
+  OperatorMsg* runMessage = nullptr;
+  int16_t pictureWidth = 0;
+  int16_t pictureHeight = 0;
+  CameraSlot cameras[kCameraSlots];
+  int32_t sceneCount = 4;
+  int32_t framesPerSecond = 0;
+  int32_t maxLength = 0;
+  bool restartRequested = false;
+  bool settingsChanged = false;
+  bool threeMonitors = false;
+  bool renderReady = false;
+  MAIN_PLAY_CALLBACKS playCallbacks{};
+  int16_t textLineHeight = 0;
+  int16_t timelineGap = 12;
+  int16_t timelineMargin = 6;
+  uint32_t highlightColor = kHighlightColour;
+  int16_t timeTextWidth = 0;
+  ScrubTaskState scrubTask;
+  PictureCache pictures;
+  VG_PANEL previewPanel = 0;  ///< the live picture area; 0 when there is none
+  VG_RECT previewRect{};
+
+  // Drawing areas of the main panel, set when it is opened.
+  PanelArea timelineArea;     ///< where the timeline overview is drawn
+  PanelArea titleArea;        ///< the project title line
+  PanelArea waveformArea;     ///< the scrub strip
+  PanelArea syncStateArea;    ///< the sync-state picture
+  VG_PANEL playbackPanel = 0; ///< the sub-panel the player draws into
+  VG_RECT playbackRect{};
+
+  // Project preferences and position.
+  int32_t projectSlot = 0;
+  int32_t activeCamera = 0;
+  int32_t position = 0;
+  int32_t zoomIn = 0;
+  int32_t zoomOut = 0;
+  int32_t trimLength = 0;
+  bool syncScrub = false;
+  bool mainScrub = true;
+  int32_t showOutPreview = 1;
+  int32_t projectLength = 0;
+
+  // Playback state.
+  bool playStarting = false;
+  bool playing = false;
+  int32_t resumePos = 0;
+  int32_t playStartPos = 0;
+  int32_t outputListStart = 0;
+
+  // Move-cut mode.
+  bool moveMode = false;
+  int32_t moveFrom = 0;
+  int32_t moveDelta = 0;
+  int32_t moveLow = 0;
+  int32_t moveHigh = 0;
+
+  // Event loop.
+  bool keepRunning = false;
+
+  // Sizing of the main panel.
+  int16_t spacerHeight = 0;
+
+  // ---- Project and settings files, clip copies, undo and redo --------------
+  /// Path of a slot's project file in pathBuffer; null (logged) when it cannot be built.
+  const char* ProjectFilePath(int32_t slot);
+  /// Path of the host project's settings file in pathBuffer; null (logged) on failure.
+  const char* SettingsFilePath();
+  /// The model as the project file stores it.
+  ProjectDocument CaptureProject() const;
+  /// Prints the project into `text` when given (nothing touches the disk);
+  /// otherwise saves it to `path`, or to the slot file of projectSlot when null.
+  bool SaveProject(std::string* text = nullptr, const char* path = nullptr);
+  /// Resets the model and loads the slot file of projectSlot into it; a
+  /// missing or unreadable file leaves an empty project. True unless the file
+  /// has another root.
+  bool LoadProjectSlot();
+  /// Fills the freshly reset model from a parsed project; false when the root is missing.
+  bool LoadProjectDocument(const tinyxml2::XMLDocument& document);
+  /// Name and emptiness of a slot's stored project.
+  ProjectSummary ReadProjectSummary(int32_t slot);
+  /// Appends the current project to the undo (or redo) history, at most 32 kept.
+  void PushUndo();
+  void PushRedo();
+  /// Steps back (or forward) to the newest snapshot; an empty history beeps.
+  bool Undo();
+  bool Redo();
+  /// Reads projectSlot from the settings file of the host project.
+  void LoadSettings();
+  /// Writes projectSlot to the settings file of the host project.
+  bool SaveSettings();
+  /// Re-trims the cameras in use so that they all run in step.
+  void ApplySyncTrims();
+
+  /// Reads and writes the transitions element of the project file.
+  std::unique_ptr<TransitionsHook> transitionsHook = MakeTransitionsHook();
+  /// The one buffer every path of the operator is built in.
+  PathBuffer pathBuffer{};
+
+ private:
+  void initialisePlainState();
+  void initialiseDisplayMetrics();
+  void clearPlaybackState();
+  void teardown() noexcept;
+  // Main panel.
+  bool findFittingPictureSize();
+  bool livePictureAllowed(int16_t visibleHeight) const;
+  void takeCameraAreas(const MainPanelLayout& layout);
+  void takeLivePicture(const MainPanelLayout& layout, bool allowed);
+  void openPlaybackPanel();
+  void showPanelContents();
+  // Event loop (the dispatch of each message class).
+  void dispatch(const QueueMessage& message);
+  void handleElement(const QueueMessage& message);
+  bool handleFrameElement(VG_ELEMENT element);
+  void handleSlot(int slot, const QueueMessage& message);
+  void handleKey(const QueueMessage& message);
+  void handleClose();
+  void handlePlayback(const QueueMessage& message);
+  bool stopPlaybackIfRunning();
+  void apply(bool saveOnSuccess);
+  void undoOrRedo(bool undo);
+  void afterSettingsDialog(bool changed);
+  void refresh(bool afterHistory);
+  void rebuild();
+  void saveAndLeave();
+  void leave();
+  void stepToCut(bool forward);
+  bool fetchField(const CameraSlot& camera);
+  void showPreview();
+  bool prepareBoxScaling();
+  void scaleFieldIntoBox();
+};
+
+/// The live main object of a run; null outside a run. The host's player
+/// thread reads it in the playback callbacks.
+extern std::atomic<MulticamOperator*> currentOperator;
+
+}  // namespace ostrel3

@@ -1,0 +1,77 @@
+// Choosing the active camera, following the position, deleting a cut.
+#include "host/vg.h"
+#include "ostrel3/shell/element_slots.h"
+#include "ostrel3/shell/operator.h"
+
+namespace ostrel3 {
+
+namespace {
+constexpr int32_t kSliderValueTag = 40;
+}
+
+void MulticamOperator::SelectCamera(int camera, int buttonSlot) {
+  if (camera < 0 || camera >= kCameraSlots) return;
+  const VG_PANEL panel = panelRequest.panel;
+  if ((playStarting || playing) && !cameras[camera].hasClip()) {
+    if (buttonSlot == -1) vgActivateElement(panel, elementSlots[CameraButtonSlot(activeCamera)]);
+    vgPointerBeep();
+    return;
+  }
+  if (buttonSlot != -1) vgActivateElement(panel, elementSlots[buttonSlot]);
+  activeCamera = camera;
+  SetCameraAtPosition(camera);
+  RedrawTimeline(false);
+  if (threeMonitors) ShowCameraPicture(camera);
+  MarkActiveCamera(false);
+  UpdateCameraPanel(camera, true);
+}
+
+void MulticamOperator::UpdateCursor(bool updateSlider) {
+  const int32_t monitor = vgGetDefaultMonitor();
+  vgDisableRefresh(monitor);
+  if (updateSlider && elementSlots[kPositionSlider])
+    vgChangeElement(panelRequest.panel, elementSlots[kPositionSlider], kSliderValueTag, position, 1);
+  const auto camera = CameraAt(cutList, moveMode ? moveFrom : position);
+  if (camera && *camera >= 0 && *camera < kCameraSlots) {
+    activeCamera = *camera;
+    vgActivateElement(panelRequest.panel, elementSlots[CameraButtonSlot(activeCamera)]);
+    MarkActiveCamera(false);
+    UpdateCameraPanel(activeCamera, false);
+  }
+  // The visible window follows the position and keeps its width.
+  if (position < zoomIn) {
+    zoomOut += position - zoomIn;
+    zoomIn = position;
+  } else if (position > zoomOut) {
+    zoomIn += position - zoomOut;
+    zoomOut = position;
+  }
+  if (!playing && !playStarting) RedrawAll();
+  ScrubUpdate(false);
+  vgEnableRefresh(monitor);
+}
+
+void MulticamOperator::RedrawAll() {
+  for (int i = 0; i < sceneCount && i < kCameraSlots; ++i) ShowCameraPicture(i);
+  RedrawTimeline(false);
+}
+
+void MulticamOperator::DeleteCutAtPosition() {
+  auto point = cutList.lower_bound(position);
+  if (point == cutList.end()) return;
+  if (point->first != position && point != cutList.begin()) --point;
+  const int32_t frame = point->first;
+  PushUndo();
+  cutList.erase(point);
+  NormaliseCutList(cutList);
+  if (cutList.empty() || frame == 0) {
+    // Camera 1 takes frame 0 again when it has a clip.
+    const int32_t kept = position;
+    position = 0;
+    SelectCamera(0, -1);
+    position = kept;
+  }
+  UpdateCursor(true);
+}
+
+}  // namespace ostrel3
