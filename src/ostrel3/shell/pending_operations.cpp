@@ -22,13 +22,6 @@ void MulticamOperator::StartMoveCut() {}
 void MulticamOperator::EndMoveCut(bool) {}
 void MulticamOperator::MoveCutToPointer(int16_t) {}
 void MulticamOperator::PreviewMoveCut() {}
-void MulticamOperator::AssignSceneToActiveCamera() {}
-void MulticamOperator::RemoveClipFromActiveCamera() {}
-void MulticamOperator::SynchroniseCameras() {}
-void MulticamOperator::UpdateCameraLabels() {}
-void MulticamOperator::UpdateCameraPanel(int, bool) {}
-void MulticamOperator::ZoomTimeline(int) {}
-void MulticamOperator::RedrawTimeline(bool) {}
 bool MulticamOperator::BuildStoryboard() { return false; }
 bool MulticamOperator::ProjectSettingsDialog() { return false; }
 void MulticamOperator::InfoDialog() {}
