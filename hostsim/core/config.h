@@ -45,6 +45,10 @@ struct HostConfig {
   bool trace = true;
   /// Render library version (major, minor).
   int32_t renderMajor = 43, renderMinor = 1;
+  /// The GUI's look as vgGetGuiLook reports it (1 classic, 2 the newer look).
+  int32_t guiLook = 1;
+  /// The main monitor's colour boost as vgGetColorBoostMain reports it.
+  bool colourBoost = false;
 };
 
 /// Frames per second of a format, as the render library reports it.

@@ -117,11 +117,11 @@ int32_t vgGetGuiStatus(void) {
 }
 
 int32_t vgGetGuiLook(void) {
-  return hostCall("vgGetGuiLook", int32_t(-1), [](Host&) { return int32_t(1); });
+  return hostCall("vgGetGuiLook", int32_t(-1), [](Host& h) { return h.config().guiLook; });
 }
 
 int32_t vgGetColorBoostMain(void) {
-  return hostCall("vgGetColorBoostMain", int32_t(0), [](Host&) { return int32_t(0); });
+  return hostCall("vgGetColorBoostMain", int32_t(0), [](Host& h) { return int32_t(h.config().colourBoost ? 1 : 0); });
 }
 
 void vgColorBarOff(void) {

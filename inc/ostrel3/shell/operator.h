@@ -108,6 +108,9 @@ class MulticamOperator {
   void UpdateCameraPanel(int camera, bool force);
   void ZoomTimeline(int direction);
   void RedrawTimeline(bool force);
+  /// The timeline redraw after a change of clips: recomputes the project
+  /// length and clamps the window, then draws the overview once per tick.
+  void UpdateTimeline();
   bool BuildStoryboard();
   bool ProjectSettingsDialog();
   void InfoDialog();

@@ -5,5 +5,6 @@ namespace ostrel3 {
 
 void MulticamOperator::ZoomTimeline(int) {}
 void MulticamOperator::RedrawTimeline(bool) {}
+void MulticamOperator::UpdateTimeline() { UpdateTimelineLength(); }
 
 }  // namespace ostrel3
