@@ -95,6 +95,8 @@ VG_ELEMENT Panels::addElement(VG_PANEL panel, const ElementSpec& wanted) {
   auto [it, added] = model_->elements.emplace(handle, std::move(e));
   ElementRec& created = it->second;
   if (created.isSelectButton() && (created.flags & ElementRec::kStartsLitFlag) != 0) lightLocked(created);
+  // A picture button with a second picture is a switch; its value says how it starts.
+  if (created.kind == ElementKind::ImageButton && !created.altImage.empty()) created.active = (created.value & 1) != 0;
   drawLocked(created);
   return handle;
 }

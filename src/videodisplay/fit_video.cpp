@@ -14,14 +14,14 @@ constexpr int16_t kEdgeMargin = 8;
 void makeEven(int16_t& value) {
   if (value & 1) {
     ++value;
-    OS3_LOG(kLogNotice);
+    OS3_LOG(kLogFailed);
   }
 }
 
 void limit(int16_t& value, int16_t maximum) {
   if (value > maximum) {
     value = maximum;
-    OS3_LOG(kLogNotice);
+    OS3_LOG(kLogFailed);
   }
 }
 

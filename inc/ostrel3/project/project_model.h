@@ -44,6 +44,9 @@ struct CameraSlot {
   int32_t origOut = 0;          ///< last frame of the source the copy keeps (-1: unrestricted)
 
   bool hasClip() const { return record != 0; }
+  /// The main panel shows this camera in a picture box (cameras beyond the
+  /// ones the panel has room for get an empty rectangle).
+  bool hasPictureBox() const { return displayRect[2] > displayRect[0] && displayRect[3] > displayRect[1]; }
 };
 
 

@@ -49,6 +49,7 @@ class MainPanelLayout {
   vgsComponent* buildTimelinePanel();
   vgsComponent* buildTransport();
   vgsComponent* buildBottomRow();
+  vgsComponent* scrubToggle();
   vgsComponent* imageButton(int slot, int32_t imageId, uint32_t shortcut, bool hostImage);
   vgsComponent* textButton(int slot, int32_t stringId, uint32_t shortcut, uint32_t flags = 0);
   vgsComponent* space(int16_t minW, int16_t minH, int16_t prefW, int16_t prefH, int16_t maxW = kVgsMaxExtent,

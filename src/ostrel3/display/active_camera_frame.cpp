@@ -40,6 +40,7 @@ void MulticamOperator::MarkActiveCamera(bool force) {
   vgDisableRefresh(monitor);
   for (int i = 0; i < sceneCount && i < kCameraSlots; ++i) {
     const CameraSlot& c = cameras[i];
+    if (!c.hasPictureBox()) continue;
     drawBands(c, i == activeCamera && c.hasClip());
     vgSetColorYUV(c.colour);
     vgRectFill(c.boxPanel, c.swatchRect.x, c.swatchRect.y, int16_t(c.swatchRect.x + c.swatchRect.width - 1),

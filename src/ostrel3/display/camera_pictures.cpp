@@ -114,6 +114,8 @@ void MulticamOperator::ShowCameraPicture(int i) {
     if (threeMonitors && cmDisplayImage(render.get(), pictures.fieldImage, 0) == -1) OS3_LOG(kLogFailed);
     if (previewPanel) showPreview();
   }
+  // A camera the panel has no box for (more cameras than it shows) is not drawn.
+  if (!camera.hasPictureBox()) return;
   if (!prepareBoxScaling()) return;
   scaleFieldIntoBox();
   WriteImageToScreen(0, *pictures.boxImage, camera.displayRect[0], camera.displayRect[1]);
@@ -126,8 +128,10 @@ void MulticamOperator::ShowEmptyCamera(int i) {
   }
   const CameraSlot& camera = cameras[i];
   const uint32_t colour = vgGetNewGuiColorYUV(kEmptyCameraColour);
-  vgSetColorYUV(colour);
-  vgRectFill(0, camera.displayRect[0], camera.displayRect[1], camera.displayRect[2], camera.displayRect[3]);
+  if (camera.hasPictureBox()) {
+    vgSetColorYUV(colour);
+    vgRectFill(0, camera.displayRect[0], camera.displayRect[1], camera.displayRect[2], camera.displayRect[3]);
+  }
   if (i != activeCamera) return;
   if (threeMonitors && render) {
     if (OP_IMAGE* full = opAllocImage(-1, -1, OP_IMAGE_ARGB, nullptr)) {

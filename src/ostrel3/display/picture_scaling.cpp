@@ -20,8 +20,11 @@ constexpr uint32_t kBorrowedImageFlags = 0x4000;
 }  // namespace
 
 SwsContext* PictureAdjustment(int srcWidth, int srcHeight, int dstWidth, int dstHeight) {
+  // Full chroma interpolation keeps every output row on the same conversion
+  // path; without it the last two rows skip the colour adjustment and come
+  // out darker than the rest of the picture.
   SwsContext* scaler = sws_getContext(srcWidth, srcHeight, AV_PIX_FMT_YUV420P, dstWidth, dstHeight, AV_PIX_FMT_BGRA,
-                                      SWS_BICUBIC, nullptr, nullptr, nullptr);
+                                      SWS_BICUBIC | SWS_FULL_CHR_H_INT, nullptr, nullptr, nullptr);
   if (!scaler || vgGetColorBoostMain() != 0) return scaler;
   int* invTable = nullptr;
   int* table = nullptr;

@@ -10,6 +10,7 @@
 #include "host/vg.h"
 #include "ostrel3/shell/element_slots.h"
 #include "ostrel3/shell/operator.h"
+#include "videodisplay/fit_video.h"
 
 namespace ostrel3 {
 
@@ -18,7 +19,10 @@ namespace {
 constexpr int kMaxShownCameras = 6;
 constexpr uint32_t kCameraButtonFlags = 0x20000;
 constexpr uint32_t kLivePanelFlags = 0x200;
-constexpr int16_t kBandRoom = 4;  // room for the active camera's frame around its box
+constexpr int16_t kBandRoom = 4;
+constexpr int32_t kScrubOffImage = 0x24C;
+constexpr int32_t kScrubOnImage = 0x24D;
+constexpr uint32_t kScrubShortcut = 0x77;  // room for the active camera's frame around its box
 constexpr int32_t kCameraNames[kMaxShownCameras] = {203, 204, 205, 206, 320, 322};
 constexpr uint32_t kCameraShortcuts[kMaxShownCameras] = {0x20, 0x31, 0x32, 0x33, 0x34, 0x35};
 
@@ -91,6 +95,21 @@ T* keepSize(T* c) {
   return c;
 }
 
+// Panels of controls keep their height; only the live picture grows.
+template <typename T>
+T* keepHeight(T* c) {
+  c->setMaximumSize(kVgsMaxExtent, c->preferredSize().height);
+  return c;
+}
+
+// A switch with two host pictures, lit while the main view scrubs.
+vgsComponent* MainPanelLayout::scrubToggle() {
+  auto* b = make<vgsImageButton>(&op_.elementSlots[kScrubToggle], kScrubShortcut, vgGetGuiResource(0, 0, kScrubOffImage),
+                                 vgGetGuiResource(0, 0, kScrubOnImage), 0u, nullptr, op_.mainScrub ? 1u : 0u);
+  b->setId(kScrubShortcut);
+  return keepSize(b);
+}
+
 vgsComponent* MainPanelLayout::textButton(int slot, int32_t stringId, uint32_t shortcut, uint32_t flags) {
   auto* b = make<vgsTextButton>(&op_.elementSlots[slot], shortcut, resGetString(op_.strings.get(), stringId), flags);
   b->setId(shortcut);
@@ -140,10 +159,10 @@ vgsComponent* MainPanelLayout::buildControlColumn() {
   titleRow->addChild(p.titleLine);
   p.titlePanel->addChild(titleRow);
   p.titlePanel->addChild(textButton(kInfoButton, 384, 0x69));
-  column->addChild(p.titlePanel);
+  column->addChild(keepHeight(p.titlePanel));
   column->addChild(space(0, 0, 0, gap, 4096, gap));
 
-  column->addChild(buildClipControls());
+  column->addChild(keepHeight(buildClipControls()));
   column->addChild(space(0, 0, 0, gap, 4096, gap));
 
   p.scrubPanel = panel(false);
@@ -152,17 +171,27 @@ vgsComponent* MainPanelLayout::buildControlColumn() {
   p.scrubPanel->addChild(p.waveformSpace);
   vgsContainer* scrubRow = container(true);
   scrubRow->addChild(space(0, 0, 0, 0));
-  scrubRow->addChild(imageButton(kScrubToggle, 0x24C, 0x77, true));
+  scrubRow->addChild(scrubToggle());
   p.scrubPanel->addChild(scrubRow);
-  column->addChild(p.scrubPanel);
+  column->addChild(keepHeight(p.scrubPanel));
   if (livePicture_) {
     column->addChild(space(0, 0, 0, gap, 4096, gap));
     p.livePanel = panel(false, kLivePanelFlags);
-    p.liveBox = make<vgsOutputBox>(int16_t(16 * 20), int16_t(9 * 20));
+    // The live picture keeps the shape of the video on this monitor: a 4:3
+    // format is not stretched to the box. It asks for little room of its
+    // own and takes whatever width the control column has.
+    VideoSize video;
+    FitVideoToMonitor(video);
+    const int16_t width = vgConvertWidth(96);
+    const int16_t height = video.width > 0 ? int16_t(int32_t(width) * video.height / video.width) : int16_t(width * 9 / 16);
+    p.liveBox = make<vgsOutputBox>(width, height);
+    p.liveBox->setPictureSize(video.width, video.height);
     p.liveBox->setKeepAspect(true);
     p.liveBox->setMaximumSize(4096, 4096);
     p.livePanel->addChild(p.liveBox);
-    column->addChild(p.livePanel);
+    column->addChild(p.livePanel);  // the live picture takes the height the controls leave
+  } else {
+    column->addChild(space(0, 0, 0, 0));
   }
   return column;
 }

@@ -64,6 +64,8 @@ bool MulticamOperator::OpenPanel(OperatorMsg* message) {
   for (auto& camera : cameras) camera.recRate = rate;
   panelRequest = VREQ_REQUEST{};
   if (!findFittingPictureSize()) return false;
+  // Camera 1's sound always goes into the output; its box shows it ticked.
+  if (activeCamera == 0) cameras[0].useAudio = 1;
   if (!BuildPanel(true)) {
     OS3_LOG(kLogFailed);
     return false;
@@ -201,8 +203,13 @@ void MulticamOperator::openPlaybackPanel() {
   if (!playbackPanel || vgGetPanelRect(playbackPanel, &playbackRect) != 0) OS3_LOG(kLogFailed);
 }
 
+// The clips may have been trimmed by another panel or by the host: the
+// cameras are put back in step before anything is drawn, so a project whose
+// cameras carry sync points opens in step.
 void MulticamOperator::showPanelContents() {
   PlayStop(false);
+  ApplySyncTrims();
+  UpdateTimeline();
   UpdateCameraLabels();
   UpdateCameraPanel(activeCamera, true);
   RedrawAll();
@@ -219,6 +226,10 @@ void MulticamOperator::ClosePanel() {
   playbackPanel = 0;
   timelineArea = titleArea = waveformArea = syncStateArea = PanelArea{};
   for (auto& slot : elementSlots) slot = 0;
+  for (auto& camera : cameras) {
+    camera.boxPanel = 0;
+    for (auto& side : camera.displayRect) side = 0;
+  }
 }
 
 }  // namespace ostrel3

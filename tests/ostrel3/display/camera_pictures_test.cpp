@@ -82,9 +82,27 @@ TEST_F(CameraPicturesTest, ACameraBeyondTheCountOrWithoutAClipDrawsNoPicture) {
   EXPECT_TRUE(host().calls().traceOf({"cmGetField", "vgRectFill", "vgWriteImage"}).empty());
 
   op->sceneCount = 4;
+  op->cameras[3].displayRect[0] = 10, op->cameras[3].displayRect[1] = 10;
+  op->cameras[3].displayRect[2] = 49, op->cameras[3].displayRect[3] = 29;
   op->ShowCameraPicture(3);
   EXPECT_TRUE(host().calls().traceOf({"cmGetField"}).empty());
   EXPECT_EQ(host().calls().count("vgRectFill"), 1);
+}
+
+// Seven or eight cameras are allowed, but the panel has boxes for six at
+// most: the others once landed at the screen's top-left corner over the controls.
+TEST_F(CameraPicturesTest, ACameraThePanelHasNoBoxForIsNeitherDrawnNorFramed) {
+  op->sceneCount = 8;
+  op->cameras[6].record = nslCopyAVRecord(mainGetAVRecordFromId(701, host().config().projectNumber, 1), 0);
+  const uint32_t cornerBefore = host().display().screen().pixel(1, 0, 0);
+  host().calls().clearTrace();
+  op->ShowCameraPicture(6);
+  op->ShowCameraPicture(7);
+  op->activeCamera = 6;
+  op->MarkActiveCamera(true);
+  EXPECT_TRUE(host().calls().traceOf({"vgWriteImage"}).empty());
+  EXPECT_EQ(host().display().screen().pixel(1, 0, 0), cornerBefore);
+  EXPECT_EQ(logCount(4), 0u);
 }
 
 TEST_F(CameraPicturesTest, AnEmptyCameraShowsTheEmptyColour) {
@@ -146,3 +164,28 @@ TEST_F(CameraPicturesTest, AFittedVideoSizeIsEvenAndWithinTheVisibleArea) {
 }
 
 }  // namespace
+
+// The scaler once sent the last two rows down another conversion path that
+// skipped the colour adjustment: a plain field came out with a dark edge.
+TEST_F(CameraPicturesTest, AnEvenFieldScalesToAnEvenPictureDownToItsLastRow) {
+  const struct {
+    int width, height;
+  } targets[] = {{320, 180}, {441, 249}, {96, 54}};
+  const int srcWidth = 704, srcHeight = 288;
+  std::vector<uint8_t> y(size_t(srcWidth) * srcHeight, 120), u(size_t(srcWidth / 2) * srcHeight / 2, 90),
+      v(size_t(srcWidth / 2) * srcHeight / 2, 170);
+  const uint8_t* planes[3] = {y.data(), u.data(), v.data()};
+  const int strides[3] = {srcWidth, srcWidth / 2, srcWidth / 2};
+  for (const auto& t : targets) {
+    SCOPED_TRACE(std::to_string(t.width) + "x" + std::to_string(t.height));
+    SwsContext* scaler = ostrel3::PictureAdjustment(srcWidth, srcHeight, t.width, t.height);
+    ASSERT_NE(scaler, nullptr);
+    std::vector<uint32_t> out(size_t(t.width) * t.height);
+    uint8_t* dst[1] = {reinterpret_cast<uint8_t*>(out.data())};
+    const int dstStride[1] = {t.width * 4};
+    sws_scale(scaler, planes, strides, 0, srcHeight, dst, dstStride);
+    sws_freeContext(scaler);
+    const uint32_t middle = out[size_t(t.height / 2) * t.width + t.width / 2];
+    for (int row : {0, t.height - 2, t.height - 1}) EXPECT_EQ(out[size_t(row) * t.width + t.width / 2], middle) << row;
+  }
+}
