@@ -47,11 +47,13 @@ TEST_F(SynchroniseTest, TheBlockCarriesNamesTimesAndSyncState) {
   op->activeCamera = 3;
   SyncParams seen{};
   scriptedDialog = [&](SyncParams& p) { seen = p; };
-  host().calls().failNth("cmGetRecInfo", 2);  // camera 2's recording times stay unknown
+  host().calls().failNth("cmGetRecInfo", 2);        // camera 2's recording times stay unknown
+  host().calls().failNth("nslGetAVRecordName", 3);  // camera 4's clip cannot tell its name
   op->SynchroniseCameras();
   ASSERT_EQ(dialogRuns, 1);
   EXPECT_EQ(std::u16string(seen.name[0]), u"Stage left");
   EXPECT_EQ(std::u16string(seen.name[2]), u"Camera 3");
+  EXPECT_EQ(std::u16string(seen.name[3]), u"Camera 4");
   EXPECT_EQ(seen.record[2], 0u);
   EXPECT_EQ(seen.recStart[0], 1700000000);
   EXPECT_EQ(seen.recEnd[0], 1700000000 + 300 / 25);
