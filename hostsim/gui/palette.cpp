@@ -83,7 +83,7 @@ constexpr uint32_t kTextColours[] = {
 
 constexpr uint32_t kBackgrounds[] = {
     0x1A1C20,  // 1 screen
-    0x2B2E34,  // 2 panel
+    0x25282D,  // 2 panel: the colour panels are painted with
     0x3A3E46,  // 3 gadget face
     0x202226,  // 4 sunken field
     0x33363D,  // 5 box face

@@ -21,6 +21,7 @@
 #include "ostrel3/project/project_io.h"
 #include "ostrel3/project/project_model.h"
 #include "ostrel3/shell/queue_message.h"
+#include "sync_requester/sync_dialog.h"
 #include "transition_picker/transitions_hook.h"
 
 namespace ostrel3 {
@@ -271,6 +272,25 @@ class MulticamOperator {
   void showPreview();
   bool prepareBoxScaling();
   void scaleFieldIntoBox();
+
+  // Camera assignment
+ public:
+  /// Lets the user choose the camera's clip in the host's scene chooser; true
+  /// when the camera's clip changed.
+  bool SelectSceneForCamera(int camera);
+  /// The dialog the synchronise command runs over its block (a test may put a
+  /// scripted one here).
+  bool (*runSyncDialog)(SyncParams& params) = RunSyncDialog;
+
+ private:
+  bool chooseClip(int camera);
+  void clampToShorterTimeline(int32_t oldLength);
+  void showCameraPictures();
+  int fillSyncParams(SyncParams& params);
+  void fetchRecordingTimes(CameraSlot& camera);
+  int32_t recordingInfoMode();
+  void adoptSyncResults(const SyncParams& params);
+  void drawSyncState(const CameraSlot& camera);
 };
 
 /// The live main object of a run; null outside a run. The host's player
