@@ -62,10 +62,49 @@ std::string session(int cameras) {
   return s.str();
 }
 
+// An edit begun earlier: cuts between four cameras, but no clips chosen yet.
+std::string cutsWithoutClips() {
+  return "file programs/ostrel3/project_01_00.info\n"
+         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ostrel3>\n  <name>Concert, choosing clips</name>\n"
+         "  <scenes/>\n  <points>\n"
+         "    <point tc=\"0\" cam=\"0\"/>\n    <point tc=\"220\" cam=\"1\"/>\n"
+         "    <point tc=\"430\" cam=\"2\"/>\n    <point tc=\"610\" cam=\"3\"/>\n"
+         "    <point tc=\"800\" cam=\"1\"/>\n    <point tc=\"1010\" cam=\"0\"/>\n"
+         "  </points>\n  <num_gui_scenes>4</num_gui_scenes>\n  <act_tc>0</act_tc>\n"
+         "  <act_cam>0</act_cam>\n</ostrel3>\nend\n";
+}
+
+// The user gives each camera its clip with the host's scene chooser, swaps
+// one camera's clip for another, and zooms into the timeline.
+std::string choosingClips() {
+  std::ostringstream s;
+  s << "# Four cameras get their clips from the scene bin; camera 3's is swapped.\n"
+    << setup() << cutsWithoutClips() << "screenshot 01-no-clips\n";
+  const int picks[] = {1001, 1002, 1003, 1004};
+  for (int i = 0; i < 4; ++i) {
+    if (i > 0) s << "click \"Camera " << i + 1 << "\"\n";
+    s << "click \"Choose clip\"\nanswer scene " << picks[i] << "\n";
+  }
+  s << "screenshot 02-four-clips\n"
+    << "click \"Audience\"          # camera 3, by its clip's name\n"
+    << "click #0x8002E002         # remove its clip\n"
+    << "screenshot 03-camera-3-removed\n"
+    << "click \"Choose clip\"\nanswer scene 1005\n"
+    << "screenshot 04-camera-3-balcony\n"
+    << "click @960," << sliderY(4) << " value 500   # the position slider\n"
+    << "click #0x4000002B         # zoom in\nscreenshot 05-zoomed-in\n"
+    << "click #0x4000002B\nscreenshot 06-zoomed-in-twice\n"
+    << "click \"Leave\"\n";
+  return s.str();
+}
+
 }  // namespace
 
 std::vector<DemoSession> demoSessions() {
-  return {{"two-cameras", session(2)}, {"four-cameras", session(4)}, {"six-cameras", session(6)}};
+  return {{"two-cameras", session(2)},
+          {"four-cameras", session(4)},
+          {"six-cameras", session(6)},
+          {"choosing-clips", choosingClips()}};
 }
 
 }  // namespace hostsim::program
