@@ -5,7 +5,6 @@
 #include <optional>
 #include <vector>
 
-#include "ostrel3/display/overview_gate.h"
 #include "ostrel3/display/timeline_geometry.h"
 
 namespace {
@@ -76,17 +75,6 @@ TEST(RulerLayout, TicksBeforeTheFirstLabelAreCutAtTheRulersEdge) {
   EXPECT_EQ(r.minor[2], (TickMark{27, 28}));
   for (const auto& t : r.major) EXPECT_TRUE(t.first >= 0 && t.last <= 499 && t.first <= t.last);
   for (const auto& t : r.minor) EXPECT_TRUE(t.first >= 0 && t.last <= 499 && t.first <= t.last);
-}
-
-TEST(RulerLayout, NarrowStepsHaveNoMinorTicksAndNarrowLabelsAreNotWritten) {
-  // 13 pixels a step: no minor ticks; a label width of 20 writes no labels.
-  const RulerLayout r = LayoutRuler(0, 1000, 520, RulerStep{25, 40}, 20);
-  EXPECT_EQ(r.pixelStep, 13);
-  EXPECT_TRUE(r.minor.empty());
-  EXPECT_TRUE(r.labels.empty());
-  // 41 labels at columns 0 .. 520 (the one at 520 keeps two columns); the
-  // ticks one step outside are gone.
-  EXPECT_EQ(r.major.size(), 41u);
 }
 
 // ---- Cut bar -----------------------------------------------------------------------
@@ -226,15 +214,6 @@ TEST(Zoom, TheIndicatorStaysInsideTheBarAndLeavesItsRightEndFree) {
       EXPECT_TRUE(extent->first >= 6 && extent->last <= c.width - 109) << c.what;
     }
   }
-}
-
-TEST(OverviewGate, OneDrawingATickUnlessForced) {
-  lastOverviewTick = 0;
-  EXPECT_TRUE(TakeOverviewTick(7, false));
-  EXPECT_FALSE(TakeOverviewTick(7, false));
-  EXPECT_TRUE(TakeOverviewTick(7, true));
-  EXPECT_TRUE(TakeOverviewTick(8, false));
-  EXPECT_EQ(lastOverviewTick, 8u);
 }
 
 }  // namespace
