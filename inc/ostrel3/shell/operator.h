@@ -291,6 +291,18 @@ class MulticamOperator {
   int32_t recordingInfoMode();
   void adoptSyncResults(const SyncParams& params);
   void drawSyncState(const CameraSlot& camera);
+
+  // Timeline
+  /// The once-per-tick gate of the overview's drawings (forced: always);
+  /// false as well while there is no timeline to draw on.
+  bool overviewDue(bool force);
+  /// Ruler, cut bar, zoom bar and position marker, under one clip rectangle.
+  void DrawOverview();
+  /// The time ruler, composed off-screen and written in one piece.
+  void DrawTimeRuler();
+  void drawCutBar(int16_t minLabel);
+  void drawPositionMarker();
+  void drawZoomBar();
 };
 
 /// The live main object of a run; null outside a run. The host's player

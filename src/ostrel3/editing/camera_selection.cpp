@@ -53,7 +53,8 @@ void MulticamOperator::UpdateCursor(bool updateSlider) {
 
 void MulticamOperator::RedrawAll() {
   for (int i = 0; i < sceneCount && i < kCameraSlots; ++i) ShowCameraPicture(i);
-  RedrawTimeline(false);
+  // The length follows the clips, so the overview is drawn with it fresh.
+  UpdateTimeline();
 }
 
 void MulticamOperator::DeleteCutAtPosition() {
