@@ -89,6 +89,7 @@ std::string choosingClips() {
     << "click \"Audience\"          # camera 3, by its clip's name\n"
     << "click #0x8002E002         # remove its clip\n"
     << "screenshot 03-camera-3-removed\n"
+    << "click \"Camera 3\"          # the position's camera became active: pick camera 3 again\n"
     << "click \"Choose clip\"\nanswer scene 1005\n"
     << "screenshot 04-camera-3-balcony\n"
     << "click @960," << sliderY(4) << " value 500   # the position slider\n"

@@ -13,4 +13,8 @@ extern uint32_t lastOverviewTick;
 /// `now`: always when forced, else only when no drawing took this tick yet.
 bool TakeOverviewTick(uint32_t now, bool force);
 
+/// A drawing was refused because its tick was taken: what the overview
+/// shows is older than the model until the next drawing.
+bool OverviewBehind();
+
 }  // namespace ostrel3

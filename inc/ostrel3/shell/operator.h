@@ -252,6 +252,7 @@ class MulticamOperator {
   void openPlaybackPanel();
   void showPanelContents();
   // Event loop (the dispatch of each message class).
+  void catchUpOverview();
   void dispatch(const QueueMessage& message);
   void handleElement(const QueueMessage& message);
   bool handleFrameElement(VG_ELEMENT element);

@@ -3,7 +3,9 @@
 #include "host/msgq.h"
 #include "host/nsl.h"
 #include "host/parser.h"
+#include "host/task.h"
 #include "host/vg.h"
+#include "ostrel3/display/overview_gate.h"
 #include "ostrel3/shell/element_slots.h"
 #include "ostrel3/shell/log.h"
 #include "ostrel3/shell/operator.h"
@@ -28,6 +30,7 @@ void MulticamOperator::RunEventLoop() {
   keepRunning = true;
   int failedReceives = 0;
   while (keepRunning) {
+    catchUpOverview();
     QueueMessage message;
     if (vgMsgQReceive2(&message, -1, eventQueue.get()) != static_cast<int32_t>(kMessageSize)) {
       OS3_LOG(kLogFailed);
@@ -38,6 +41,15 @@ void MulticamOperator::RunEventLoop() {
     dispatch(message);
   }
   leave();
+}
+
+// Two changes within one host tick draw the overview once, for the first.
+// Once nothing else waits, the overview is brought up to date a tick later,
+// so the screen never stays behind the model while the user looks at it.
+void MulticamOperator::catchUpOverview() {
+  if (!OverviewBehind() || msgQNumMsgs(eventQueue.get()) != 0) return;
+  taskDelay(1);
+  RedrawTimeline(false);
 }
 
 void MulticamOperator::dispatch(const QueueMessage& message) {

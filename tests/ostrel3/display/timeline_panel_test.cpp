@@ -11,6 +11,7 @@
 #include "hostsim/gui/display.h"
 #include "hostsim/gui/panels.h"
 #include "hostsim/gui/user_input.h"
+#include "ostrel3/display/overview_gate.h"
 #include "ostrel3/shell/entry.h"
 #include "ostrel3/shell/operator.h"
 #include "support/host_fixture.h"
@@ -95,6 +96,26 @@ TEST_F(TimelinePanelTest, APictureOfTheOverviewWithAFewCuts) {
   for (const auto& l : host().log().callerLines(4)) ADD_FAILURE() << l.file << ":" << l.line;
   if (const char* keep = std::getenv("OSTREL3_KEEP_SCREENSHOTS"))
     fs::copy_file(shot, fs::path(keep) / shot.filename(), fs::copy_options::overwrite_existing);
+}
+
+// Two zooms in one host tick draw the overview once, for the first: the
+// second window once stayed off the screen until something else was drawn.
+TEST_F(TimelinePanelTest, TwoChangesInOneTickLeaveTheOverviewUpToDateWhenTheUserLooks) {
+  placeProject();
+  bool behindWhenLooking = true;
+  int drawsBefore = 0;
+  act([&](Host& h) {
+    op().position = 2000;
+    drawsBefore = h.calls().count("vgWriteRectRaw");
+    return h.panels().input().clickShortcut(kZoomInKey) && h.panels().input().clickShortcut(kZoomInKey);
+  });
+  act([&](Host& h) {
+    behindWhenLooking = ostrel3::OverviewBehind();
+    EXPECT_GE(h.calls().count("vgWriteRectRaw"), drawsBefore + 1);
+    return h.panels().input().clickCaption("Leave");
+  });
+  EXPECT_EQ(runOperator(), 0);
+  EXPECT_FALSE(behindWhenLooking);
 }
 
 }  // namespace
