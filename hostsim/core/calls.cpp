@@ -75,7 +75,29 @@ void CallControl::setTracing(bool on) {
 }
 
 namespace {
-std::string quoted(const std::string& s) { return "\"" + s + "\""; }
+// Texts are escaped as in a session script, so that every call stays on one
+// line of a trace and a quote inside a text cannot end it early.
+std::string quoted(const std::string& s) {
+  std::string out = "\"";
+  for (char c : s) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char hex[8];
+          std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned>(c));
+          out += hex;
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out + "\"";
+}
 
 }  // namespace
 

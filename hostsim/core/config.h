@@ -28,6 +28,7 @@ struct ClipConfig {
   int32_t length = 250;     ///< frames
   int32_t clapFrame = -1;   ///< frame of the clap in the sound, -1 for none
   int64_t recordedAt = 0;   ///< recording start, seconds since the epoch (0: derived from the uid)
+  int64_t recordedUntil = 0;  ///< recording end, seconds since the epoch (0: the start plus the length)
 };
 
 struct HostConfig {

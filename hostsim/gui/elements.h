@@ -76,6 +76,16 @@ struct RequestView {
   int32_t monitor = 1;
   VG_RECT panelRect{};  ///< the root panel on the screen
   VG_RECT frameRect{};  ///< everything the request covers
+  uint32_t parserId = 0;  ///< input context of the root panel (0: none set)
+};
+
+/// A copy of a root panel that no request owns.
+struct RootPanelView {
+  VG_PANEL handle = 0;
+  int32_t monitor = 1;
+  VG_RECT rect{};         ///< on the screen
+  uint32_t parserId = 0;  ///< input context (0: none set)
+  uint64_t order = 0;     ///< later panels are in front
 };
 
 }  // namespace hostsim

@@ -74,10 +74,12 @@ struct Painter {
   }
 };
 
-// Label area of `width` pixels at the left of c; returns the rest.
+// Label area of `width` pixels at the left of c; returns the rest. The label
+// may use the whole area: layouts size it to the label's text, whole cells
+// of it, so a text that fills its cells exactly must not lose a character.
 Corners splitLabel(const Painter& p, Corners c, int width, std::u16string_view label) {
   if (width <= 0) return c;
-  p.text(box(c.x0, c.y0, c.x0 + width - 5, c.y1), label, TextStyle::Left);
+  p.text(box(c.x0, c.y0, c.x0 + width - 1, c.y1), label, TextStyle::Left);
   return box(c.x0 + width, c.y0, c.x1, c.y1);
 }
 
@@ -103,7 +105,7 @@ void drawTick(const Painter& p, Corners b) {
 void drawCheckBox(const Painter& p, Corners c, const ElementRec& e) {
   const int cell = std::min<int>(metrics::convertGadgetWidth(32), c.x1 - c.x0 + 1);
   const int cellX0 = c.x1 - cell + 1;
-  p.text(box(c.x0, c.y0, cellX0 - 4, c.y1), e.label, TextStyle::Left);
+  p.text(box(c.x0, c.y0, cellX0 - 1, c.y1), e.label, TextStyle::Left);
   const int side = std::max(6, std::min(c.y1 - c.y0 + 1 - 4, 18));
   const int bx = cellX0 + (cell - side) / 2, by = c.y0 + (c.y1 - c.y0 + 1 - side) / 2;
   const Corners b = box(bx, by, bx + side - 1, by + side - 1);

@@ -122,6 +122,8 @@ class Panels {
   std::optional<ElementView> findByCaption(const std::string& caption) const;
   /// Open requests, the frontmost first.
   std::vector<RequestView> openRequests() const;
+  /// Root panels made without a request, the frontmost first.
+  std::vector<RootPanelView> rootPanelsOutsideRequests() const;
 
   std::vector<std::string> liveHandles() const;
 

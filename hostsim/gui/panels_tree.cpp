@@ -116,6 +116,11 @@ int32_t Panels::setParserId(VG_PANEL root, uint32_t id) {
     host_.log().host(4, "vgSetRootPanelParserID: no panel " + hexText(root));
     return -1;
   }
+  // Which input context is current decides what the user's keys do; a log
+  // line per change lets a session's log show when the operator switched.
+  if (p->parserId != id)
+    host_.log().host(6, "input context of panel " + hexText(p->handle) + ": " + hexText(id) + " (was " +
+                            hexText(p->parserId) + ")");
   p->parserId = id;
   refreshScreenId();
   return 0;
@@ -218,11 +223,23 @@ std::vector<RequestView> Panels::openRequests() const {
     v.confirm = r->confirm;
     v.cancel = r->cancel;
     v.monitor = r->monitor;
-    if (const PanelRec* p = model_->panel(r->root)) v.panelRect = p->screen;
+    if (const PanelRec* p = model_->panel(r->root)) {
+      v.panelRect = p->screen;
+      v.parserId = p->parserId;
+    }
     v.frameRect = {r->covered.x0, r->covered.y0, static_cast<int16_t>(r->covered.x1 - r->covered.x0 + 1),
                    static_cast<int16_t>(r->covered.y1 - r->covered.y0 + 1)};
     out.push_back(std::move(v));
   }
+  return out;
+}
+
+std::vector<RootPanelView> Panels::rootPanelsOutsideRequests() const {
+  std::lock_guard lock(mutex_);
+  std::vector<RootPanelView> out;
+  for (const auto& [handle, p] : model_->panels)
+    if (p.parent == 0 && !model_->requests.count(handle)) out.push_back({handle, p.monitor, p.screen, p.parserId, p.order});
+  std::sort(out.begin(), out.end(), [](const RootPanelView& a, const RootPanelView& b) { return a.order > b.order; });
   return out;
 }
 

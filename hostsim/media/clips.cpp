@@ -11,6 +11,10 @@
 namespace hostsim {
 
 namespace {
+ClipInfo infoOf(AV_RECORD handle, const auto& c) {
+  return ClipInfo{handle, c.source, c.mediaStart, c.total, c.in, c.out, c.name, c.uid, c.inBin};
+}
+
 std::string hex(uint32_t v) {
   char text[16];
   std::snprintf(text, sizeof text, "0x%08X", v);
@@ -205,7 +209,18 @@ std::optional<ClipInfo> ClipStore::info(AV_RECORD clip) const {
   std::lock_guard lock(mutex_);
   const Clip* c = find(clip);
   if (!c) return std::nullopt;
-  return ClipInfo{clip, c->source, c->mediaStart, c->total, c->in, c->out, c->name, c->uid, c->inBin};
+  return infoOf(clip, *c);
+}
+
+std::vector<ClipInfo> ClipStore::all() const {
+  std::lock_guard lock(mutex_);
+  std::vector<ClipInfo> out;
+  for (AV_RECORD handle : bin_)
+    if (const Clip* c = find(handle)) out.push_back(infoOf(handle, *c));
+  // Handles grow with every clip made, so the map's order is the order of making.
+  for (const auto& [handle, c] : clips_)
+    if (!c.inBin) out.push_back(infoOf(handle, c));
+  return out;
 }
 
 std::vector<std::string> ClipStore::liveHandles() const {

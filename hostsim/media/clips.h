@@ -79,6 +79,9 @@ class ClipStore {
   std::optional<std::u16string> uniqueName(std::u16string_view name, int32_t maxChars) const;
 
   std::optional<ClipInfo> info(AV_RECORD clip) const;
+  /// Every clip: the bin in its order, then the callers' clips in the order
+  /// they were made.
+  std::vector<ClipInfo> all() const;
   /// Caller-owned clips still alive, as text.
   std::vector<std::string> liveHandles() const;
 

@@ -123,9 +123,9 @@ int32_t RenderLibrary::recordingTimes(CM_HANDLE render, int32_t field, CM_RECTIM
   if (!valid(render)) return -1;
   const std::optional<MediaFrame> at = sources_.locateField(field);
   if (!at) return -1;
-  const int32_t fps = hostsim::framesPerSecond(host_.config().format);
-  start = CM_RECTIME{at->source->recordedAt, 0, 0};
-  end = CM_RECTIME{at->source->recordedAt + at->source->length / fps, at->source->length % fps, 0};
+  const RecordingTimes t = hostsim::recordingTimes(*at->source, hostsim::framesPerSecond(host_.config().format));
+  start = CM_RECTIME{t.startSeconds, t.startFrame, 0};
+  end = CM_RECTIME{t.endSeconds, t.endFrame, 0};
   return 0;
 }
 

@@ -21,6 +21,19 @@ int64_t derivedRecordingStart(uint32_t uid) {
   return kFirstJanuary2020 + int64_t(uid % 100000) * 600;
 }
 
+RecordingTimes recordingTimes(const MediaSource& source, int32_t framesPerSecond) {
+  RecordingTimes t;
+  t.startSeconds = source.recordedAt;
+  if (source.recordedUntil != 0) {
+    t.endSeconds = source.recordedUntil;
+  } else {
+    const int32_t fps = framesPerSecond > 0 ? framesPerSecond : 25;
+    t.endSeconds = source.recordedAt + source.length / fps;
+    t.endFrame = source.length % fps;
+  }
+  return t;
+}
+
 SourceCatalogue::SourceCatalogue(const std::vector<ClipConfig>& clips, UniqueIds& ids) {
   std::set<uint32_t> seen;
   int64_t base = kGap;
@@ -34,6 +47,9 @@ SourceCatalogue::SourceCatalogue(const std::vector<ClipConfig>& clips, UniqueIds
     s.length = c.length;
     s.clapFrame = c.clapFrame;
     s.recordedAt = c.recordedAt != 0 ? c.recordedAt : derivedRecordingStart(s.uid);
+    s.recordedUntil = c.recordedUntil;
+    if (s.recordedUntil != 0 && s.recordedUntil < s.recordedAt)
+      throw std::invalid_argument("clip \"" + c.name + "\" ends its recording before it starts");
     if (base + c.length - 1 > kLastGlobalFrame) throw std::invalid_argument("the clips are too long for the frame space");
     s.base = static_cast<int32_t>(base);
     base = roundUp(base + c.length, kGap) + kGap;

@@ -23,6 +23,7 @@ struct MediaSource {
   int32_t length = 0;      ///< frames
   int32_t clapFrame = -1;  ///< frame of the clap, -1 for none
   int64_t recordedAt = 0;  ///< recording start, seconds since the epoch
+  int64_t recordedUntil = 0;  ///< recording end as configured, seconds since the epoch (0: none given)
   int32_t base = 0;        ///< first frame of the media in the global frame space
 };
 
@@ -38,7 +39,8 @@ class SourceCatalogue {
   static constexpr int32_t kGap = 1000;
 
   /// Lays out the configured clips. Throws std::invalid_argument for a clip
-  /// without frames, a uid given twice, or more media than the frame space holds.
+  /// without frames, a uid given twice, a recording that ends before it
+  /// starts, or more media than the frame space holds.
   SourceCatalogue(const std::vector<ClipConfig>& clips, UniqueIds& ids);
 
   const std::vector<MediaSource>& all() const { return sources_; }
@@ -50,6 +52,19 @@ class SourceCatalogue {
  private:
   std::vector<MediaSource> sources_;
 };
+
+/// When a media was recorded: start and end, each in seconds since the epoch
+/// and a frame within that second.
+struct RecordingTimes {
+  int64_t startSeconds = 0;
+  int32_t startFrame = 0;
+  int64_t endSeconds = 0;
+  int32_t endFrame = 0;
+};
+
+/// The recording times of a media: the configured end, or else the start
+/// plus the media's length at the format's frame rate.
+RecordingTimes recordingTimes(const MediaSource& source, int32_t framesPerSecond);
 
 /// Recording start used when a clip was configured without one: a fixed
 /// date moved on by the uid, so that clips differ and runs repeat.

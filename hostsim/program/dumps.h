@@ -1,6 +1,10 @@
 #pragma once
-// What a run leaves in its output folder, as JSON and text.
+// What a run leaves in its output folder, as JSON and text. The formats are
+// documented in docs/session-script.md; checks read them, so a field once
+// written keeps its name, its unit and its place.
 #include <filesystem>
+#include <nlohmann/json.hpp>
+#include <string>
 
 namespace hostsim {
 class Host;
@@ -12,5 +16,28 @@ namespace hostsim::program {
 bool dumpLog(const Host& host, const std::filesystem::path& file);
 /// The host's log as text, one line each.
 bool writeLogText(const Host& host, const std::filesystem::path& file);
+
+/// The dumps keep their fields in the documented order.
+///
+/// The GUI as the user sees it: the open requests (the frontmost first) with
+/// their elements, root panels made without a request, the current input
+/// context and the pointer.
+nlohmann::ordered_json guiState(Host& host);
+bool dumpGui(Host& host, const std::filesystem::path& file);
+
+/// The scene bin and every clip the callers made, with trims, lengths and,
+/// for the bin, recording times.
+nlohmann::ordered_json clipsState(Host& host);
+bool dumpClips(Host& host, const std::filesystem::path& file);
+
+/// The host calls made so far, one "name(arguments)" a line, oldest first.
+std::string traceText(Host& host);
+bool dumpTrace(Host& host, const std::filesystem::path& file);
+
+/// Writes JSON, two blanks an indent; texts that are not valid UTF-8 are
+/// written with replacement characters rather than failing the dump.
+bool writeJson(const nlohmann::json& value, const std::filesystem::path& file);
+/// The same with the fields in the order they were added.
+bool writeJson(const nlohmann::ordered_json& value, const std::filesystem::path& file);
 
 }  // namespace hostsim::program

@@ -59,6 +59,12 @@ Action actionFor(const ScriptCommand& c, const std::filesystem::path& out) {
       };
     case ScriptCommand::DumpLog:
       return [file = out / c.text](Host& h) { return dumpLog(h, file); };
+    case ScriptCommand::DumpGui:
+      return [file = out / c.text](Host& h) { return dumpGui(h, file); };
+    case ScriptCommand::DumpClips:
+      return [file = out / c.text](Host& h) { return dumpClips(h, file); };
+    case ScriptCommand::DumpTrace:
+      return [file = out / c.text](Host& h) { return dumpTrace(h, file); };
     case ScriptCommand::ForeignScreen:
       return [on = c.a != 0](Host& h) {
         h.panels().input().setForeignScreen(on);

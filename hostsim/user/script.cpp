@@ -4,6 +4,7 @@
 #include <map>
 #include <sstream>
 
+#include "hostsim/media/sources.h"
 #include "hostsim/user/script_lexer.h"
 
 namespace hostsim {
@@ -84,6 +85,12 @@ void parseMonitor(const Line& l, HostConfig& c) {
   }
 }
 
+bool onOff(const Line& l, size_t i, const char* what) {
+  if (l.is(i, "on")) return true;
+  if (!l.is(i, "off")) l.fail(std::string("expected ") + what + " on or off");
+  return false;
+}
+
 void parseHost(const Line& l, HostConfig& c) {
   const std::string& what = l.word(1);
   if (what == "version") {
@@ -105,10 +112,19 @@ void parseHost(const Line& l, HostConfig& c) {
   } else if (what == "render-version") {
     auto [major, minor] = numberPair(l, 2, '.', "a version like 43.1");
     c.renderMajor = int32_t(major), c.renderMinor = int32_t(minor), l.end(3);
+  } else if (what == "gui-look") {
+    c.guiLook = int32_t(l.number(2, "a GUI look (1 classic, 2 the newer look)", 1, 2)), l.end(3);
+  } else if (what == "colour-boost") {
+    c.colourBoost = onOff(l, 2, "colour-boost");
+    l.end(3);
   } else {
     l.fail("unknown host setting \"" + what + "\"");
   }
 }
+
+// Seconds since 1970 up to the last second of the year 9999: far enough for
+// any recording, and small enough that adding a clip's length never overflows.
+constexpr int64_t kLastRecordingSecond = 253'402'300'799;
 
 void parseClip(const Line& l, HostConfig& c) {
   ClipConfig clip;
@@ -117,9 +133,13 @@ void parseClip(const Line& l, HostConfig& c) {
   clip.length = int32_t(l.number(3, "a length in frames", 1, 10'000'000));
   for (size_t i = 4; i < l.size(); i += 2) {
     if (l.is(i, "clap")) clip.clapFrame = int32_t(l.number(i + 1, "a clap frame", 0, clip.length - 1));
-    else if (l.is(i, "recorded")) clip.recordedAt = l.number(i + 1, "a recording time in seconds", 0, INT64_MAX);
-    else l.fail("expected clap or recorded, found \"" + l.word(i) + "\"");
+    else if (l.is(i, "recorded")) clip.recordedAt = l.number(i + 1, "a recording time in seconds", 0, kLastRecordingSecond);
+    else if (l.is(i, "until")) clip.recordedUntil = l.number(i + 1, "a recording end in seconds", 1, kLastRecordingSecond);
+    else l.fail("expected clap, recorded or until, found \"" + l.word(i) + "\"");
   }
+  const int64_t start = clip.recordedAt != 0 ? clip.recordedAt : derivedRecordingStart(clip.uid);
+  if (clip.recordedUntil != 0 && clip.recordedUntil < start)
+    l.fail("the recording end " + std::to_string(clip.recordedUntil) + " lies before its start " + std::to_string(start));
   for (const auto& other : c.clips)
     if (other.uid == clip.uid) l.fail("clip uid " + std::to_string(clip.uid) + " is used twice");
   c.clips.push_back(clip);
@@ -233,9 +253,14 @@ ScriptCommand parseSimple(const Line& l) {
   if (verb == "dump") {
     ScriptCommand cmd;
     if (l.is(1, "log")) cmd = command(l, ScriptCommand::DumpLog);
+    else if (l.is(1, "gui")) cmd = command(l, ScriptCommand::DumpGui);
+    else if (l.is(1, "clips")) cmd = command(l, ScriptCommand::DumpClips);
+    else if (l.is(1, "trace")) cmd = command(l, ScriptCommand::DumpTrace);
     else if (l.is(1, "storyboard")) cmd = command(l, ScriptCommand::DumpStoryboard);
-    else l.fail("expected dump log NAME or dump storyboard NAME");
+    else l.fail("expected dump log, gui, clips, trace or storyboard, then a file name");
     cmd.text = l.word(2);
+    if (cmd.text.empty() || cmd.text[0] == '/' || cmd.text.find("..") != std::string::npos)
+      l.fail("a dump's file name must stay inside the output folder");
     l.end(3);
     return cmd;
   }

@@ -34,7 +34,7 @@ struct ScriptFile {
 struct ScriptCommand {
   enum Kind {
     ClickCaption, ClickShortcut, ClickAt, Key, Command, PointerMove, PointerConfirm, PointerCancel,
-    Close, Answer, Wait, Screenshot, DumpLog, DumpStoryboard, ForeignScreen
+    Close, Answer, Wait, Screenshot, DumpLog, DumpGui, DumpClips, DumpTrace, DumpStoryboard, ForeignScreen
   };
   Kind kind = Close;
   int line = 0;

@@ -1,0 +1,83 @@
+// The host program run on small session scripts, as the team's checks run
+// it: the dumps land in the output folder and the trace is recorded.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProgramSession : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("ostrel3-session-" + std::to_string(::getpid()) + "-" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+  }
+
+  /// Runs the program on a script; returns its exit code.
+  int run(const std::string& script) {
+    std::ofstream(dir_ / "session.txt") << script;
+    const std::string command = std::string("'") + OSTREL3_HOST_PROGRAM + "' '" + (dir_ / "session.txt").string() +
+                                "' --out '" + (dir_ / "out").string() + "' >'" + (dir_ / "stdout.txt").string() +
+                                "' 2>'" + (dir_ / "stderr.txt").string() + "'";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  std::string read(const fs::path& file) const {
+    std::ifstream in(dir_ / file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  nlohmann::json json(const fs::path& file) const { return nlohmann::json::parse(read(file)); }
+
+  fs::path dir_;
+};
+
+TEST_F(ProgramSession, DumpsOfARunLandInTheOutputFolder) {
+  ASSERT_EQ(run("host gui-look 2\n"
+                "host colour-boost on\n"
+                "clip 1001 \"Stage\" 500 recorded 1700000000 until 1700000030\n"
+                "dump gui gui.json\n"
+                "dump clips dumps/clips.json\n"
+                "dump trace trace.txt\n"),
+            0)
+      << read("stderr.txt");
+  // The operator's main panel is open, with its elements.
+  const nlohmann::json gui = json("out/gui.json");
+  ASSERT_FALSE(gui["requests"].empty());
+  EXPECT_EQ(gui["requests"][0]["kind"], "full screen");
+  EXPECT_GT(gui["requests"][0]["elements"].size(), 2u) << "more than the host's own OK and cancel";
+
+  const nlohmann::json clips = json("out/dumps/clips.json");
+  ASSERT_EQ(clips["bin"].size(), 1u);
+  EXPECT_EQ(clips["bin"][0]["recording_end"]["seconds"], 1700000030);
+
+  // Tracing is on in scripts: the panel's request and the receive that ran
+  // the dumps are in the trace.
+  const std::string trace = read("out/trace.txt");
+  for (const char* call : {"vreqCreateRequest(", "vgMsgQReceive2("})
+    EXPECT_NE(trace.find(call), std::string::npos) << call;
+}
+
+TEST_F(ProgramSession, ABadLineStopsTheScriptBeforeAnythingRuns) {
+  EXPECT_EQ(run("host gui-look 2\nclip 1 \"a\" 10 recorded 1700000000 until 1600000000\ndump gui gui.json\n"), 2);
+  EXPECT_NE(read("stderr.txt").find("session.txt:2: the recording end"), std::string::npos) << read("stderr.txt");
+  EXPECT_FALSE(fs::exists(dir_ / "out" / "gui.json"));
+}
+
+}  // namespace
