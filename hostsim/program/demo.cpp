@@ -29,7 +29,9 @@ std::string setup() {
   return s.str();
 }
 
-// A project of the first `cameras` clips, trimmed so that their claps meet.
+// A project of the first `cameras` clips, synchronised on the clap: each
+// camera's clap frame is paired with camera 1's, and the panel trims the
+// clips so that the claps meet.
 std::string projectFile(int cameras) {
   std::ostringstream s;
   s << "file programs/ostrel3/project_01_00.info\n"
@@ -37,8 +39,9 @@ std::string projectFile(int cameras) {
     << cameras << " cameras</name>\n  <scenes>\n";
   for (int i = 0; i < cameras; ++i) {
     const DemoClip& c = kClips[i];
-    s << "    <scene uid=\"" << c.uid << "\" in=\"" << c.clap - kClapOnTimeline << "\" cam=\"" << i
-      << "\" audio=\"" << (i == 0 ? 1 : 0) << "\" synced=\"1\" in0=\"" << c.clap - kClapOnTimeline << "\"/>\n";
+    const int ownFrame = i == 0 ? 0 : c.clap, firstCameraFrame = i == 0 ? 0 : kClips[0].clap;
+    s << "    <scene uid=\"" << c.uid << "\" in=\"" << ownFrame << "\" cam=\"" << i << "\" audio=\"" << (i == 0 ? 1 : 0)
+      << "\" synced=\"1\" in0=\"" << firstCameraFrame << "\"/>\n";
   }
   s << "  </scenes>\n  <num_gui_scenes>" << cameras << "</num_gui_scenes>\n  <act_tc>0</act_tc>\n"
     << "  <act_cam>0</act_cam>\n</ostrel3>\nend\n";
@@ -95,6 +98,7 @@ std::string choosingClips() {
     << "click @960," << sliderY(4) << " value 500   # the position slider\n"
     << "click #0x4000002B         # zoom in\nscreenshot 05-zoomed-in\n"
     << "click #0x4000002B\nscreenshot 06-zoomed-in-twice\n"
+    << "dump gui gui.json\ndump clips clips.json\n"
     << "click \"Leave\"\n";
   return s.str();
 }
