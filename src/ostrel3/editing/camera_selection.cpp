@@ -29,7 +29,9 @@ void MulticamOperator::SelectCamera(int camera, int buttonSlot) {
   activeCamera = camera;
   SetCameraAtPosition(camera);
   RedrawTimeline(false);
-  if (threeMonitors) ShowCameraPicture(camera);
+  // The active camera's picture is what the output monitor and the live
+  // picture show.
+  if (threeMonitors || previewPanel) ShowCameraPicture(camera);
   MarkActiveCamera(false);
   UpdateCameraPanel(camera, true);
 }

@@ -77,6 +77,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, LiveCutTest,
                          ::testing::Values(LiveCase{true, false, false, 0}, LiveCase{true, true, false, 1},
                                            LiveCase{true, false, true, 1}, LiveCase{false, true, true, 0}));
 
+TEST_F(CutEditingTest, TheLivePictureShowsTheChosenCamera) {
+  openWith(CutList{{0, 0}}, 60);
+  ASSERT_NE(op->previewPanel, 0u);
+  op->SelectCamera(1, -1);
+  EXPECT_EQ(host().calls().traceOf({"cmGetField"}).size(), 1u);
+}
+
 // Fixed fault: a cut naming a camera beyond those in use (a project saved
 // with more cameras) made that camera the active one when the cursor met it.
 TEST_F(AssignmentTest, TheCursorKeepsTheActiveCameraAmongThoseInUse) {
