@@ -39,8 +39,8 @@ void MulticamOperator::StartMoveCut() {
   playStartPos = 0;
   resumePos = 0;
   PlayStop(false);
-  // Stopping a running playback returns the cursor to where it started,
-  // which may be frame 0: that never starts a move either.
+  // Stopping a running playback takes the cursor back to the start just
+  // zeroed: frame 0 never starts a move either.
   const auto bounds = position != 0 ? MoveBoundsOf(cutList, position, LastFrame()) : std::nullopt;
   if (!bounds) {
     OS3_LOG(kLogRefused);
