@@ -5,6 +5,7 @@
 // a refusal part-way destroys exactly what was built before it, in reverse.
 #include <array>
 #include <atomic>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "ostrel3/shell/holders.h"
 #include "ostrel3/shell/panel_area.h"
 #include "ostrel3/display/picture_cache.h"
+#include "ostrel3/editing/cut_geometry.h"
 #include "ostrel3/project/project_io.h"
 #include "ostrel3/project/project_model.h"
 #include "ostrel3/shell/queue_message.h"
@@ -95,13 +97,9 @@ class MulticamOperator {
   void ScrubStop();
   void ScrubUpdate(bool silent);
   void ClearWaveformStrip();
-  void SetCameraAtPosition(int camera);
-  void HandleKeyCommand(const QueueMessage& message);
-  void HandleTimelineClick(int16_t x);
-  void StartMoveCut();
-  void EndMoveCut(bool cancel);
-  void MoveCutToPointer(int16_t x);
-  void PreviewMoveCut();
+  /// Builds the live preview's output list from `start` on into the list
+  /// not in use, and makes it the current one.
+  void BuildOutputList(int32_t start);
   void AssignSceneToActiveCamera();
   void RemoveClipFromActiveCamera();
   void SynchroniseCameras();
@@ -292,6 +290,38 @@ class MulticamOperator {
   int32_t recordingInfoMode();
   void adoptSyncResults(const SyncParams& params);
   void drawSyncState(const CameraSlot& camera);
+
+  // Cut editing
+ public:
+  /// Cuts to the camera at the position (a camera without a clip makes no cut).
+  void SetCameraAtPosition(int camera);
+  /// One command of the host's input parser: play, pause, stop, camera keys, jog.
+  void HandleKeyCommand(const QueueMessage& message);
+  /// A click `x` pixels right of the timeline's left edge.
+  void HandleTimelineClick(int16_t x);
+  /// Enters the move-cut mode for the cut at the position.
+  void StartMoveCut();
+  /// Leaves the move-cut mode, moving the cut unless cancelled.
+  void EndMoveCut(bool cancel);
+  /// Pointer movement to screen column `x` while a cut is moved.
+  void MoveCutToPointer(int16_t x);
+  /// Keeps the moved cut between its neighbours and shows the cursor on it.
+  void PreviewMoveCut();
+  /// Messages the jog took off the event queue and could not put back; the
+  /// event loop takes them before anything still waiting in the queue.
+  std::deque<QueueMessage> heldMessages;
+
+ private:
+  void handOverOutputList();
+  int32_t currentInputScreen();
+  void jog(int32_t delta);
+  int64_t gatherQueuedJogs();
+  void putBack(const QueueMessage& message, int32_t size);
+  TimelineView timelineView() const;
+  void placePointerOnFrame(int32_t frame);
+  void switchMovePointer(bool on);
+  void switchInputScreen(uint32_t parserId);
+  void commitMove();
 
   // Timeline
   /// The once-per-tick gate of the overview's drawings (forced: always);

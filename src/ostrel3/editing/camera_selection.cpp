@@ -1,6 +1,8 @@
 // Choosing the active camera, following the position, deleting a cut.
 #include "host/vg.h"
+#include "ostrel3/editing/cut_geometry.h"
 #include "ostrel3/shell/element_slots.h"
+#include "ostrel3/shell/log.h"
 #include "ostrel3/shell/operator.h"
 
 namespace ostrel3 {
@@ -10,8 +12,14 @@ constexpr int32_t kSliderValueTag = 40;
 }
 
 void MulticamOperator::SelectCamera(int camera, int buttonSlot) {
-  if (camera < 0 || camera >= kCameraSlots) return;
   const VG_PANEL panel = panelRequest.panel;
+  // The keys of cameras 5 and 6 reach here with fewer cameras in use; the
+  // active camera must stay among those shown.
+  if (camera < 0 || camera >= sceneCount || camera >= kCameraSlots) {
+    OS3_LOG(kLogRefused);
+    vgPointerBeep();
+    return;
+  }
   if ((playStarting || playing) && !cameras[camera].hasClip()) {
     if (buttonSlot == -1) vgActivateElement(panel, elementSlots[CameraButtonSlot(activeCamera)]);
     vgPointerBeep();
@@ -21,7 +29,9 @@ void MulticamOperator::SelectCamera(int camera, int buttonSlot) {
   activeCamera = camera;
   SetCameraAtPosition(camera);
   RedrawTimeline(false);
-  if (threeMonitors) ShowCameraPicture(camera);
+  // The active camera's picture is what the output monitor and the live
+  // picture show.
+  if (threeMonitors || previewPanel) ShowCameraPicture(camera);
   MarkActiveCamera(false);
   UpdateCameraPanel(camera, true);
 }
@@ -31,21 +41,20 @@ void MulticamOperator::UpdateCursor(bool updateSlider) {
   vgDisableRefresh(monitor);
   if (updateSlider && elementSlots[kPositionSlider])
     vgChangeElement(panelRequest.panel, elementSlots[kPositionSlider], kSliderValueTag, position, 1);
+  // While a cut is moved, the camera it chooses stays the active one.
   const auto camera = CameraAt(cutList, moveMode ? moveFrom : position);
-  if (camera && *camera >= 0 && *camera < kCameraSlots) {
+  // A cut may name a camera beyond those in use (a project saved with more
+  // cameras); the active camera stays among those shown.
+  if (camera && *camera >= 0 && *camera < sceneCount && *camera < kCameraSlots) {
     activeCamera = *camera;
     vgActivateElement(panelRequest.panel, elementSlots[CameraButtonSlot(activeCamera)]);
     MarkActiveCamera(false);
     UpdateCameraPanel(activeCamera, false);
   }
   // The visible window follows the position and keeps its width.
-  if (position < zoomIn) {
-    zoomOut += position - zoomIn;
-    zoomIn = position;
-  } else if (position > zoomOut) {
-    zoomIn += position - zoomOut;
-    zoomOut = position;
-  }
+  const TimelineWindow window = FollowPosition({zoomIn, zoomOut}, position);
+  zoomIn = window.first;
+  zoomOut = window.last;
   if (!playing && !playStarting) RedrawAll();
   ScrubUpdate(false);
   vgEnableRefresh(monitor);

@@ -32,6 +32,13 @@ void MulticamOperator::RunEventLoop() {
   while (keepRunning) {
     catchUpOverview();
     QueueMessage message;
+    // A message the jog took and could not put back comes before the queue.
+    if (!heldMessages.empty()) {
+      message = heldMessages.front();
+      heldMessages.pop_front();
+      dispatch(message);
+      continue;
+    }
     if (vgMsgQReceive2(&message, -1, eventQueue.get()) != static_cast<int32_t>(kMessageSize)) {
       OS3_LOG(kLogFailed);
       if (++failedReceives >= kMaxFailedReceives) saveAndLeave();
@@ -47,7 +54,7 @@ void MulticamOperator::RunEventLoop() {
 // Once nothing else waits, the overview is brought up to date a tick later,
 // so the screen never stays behind the model while the user looks at it.
 void MulticamOperator::catchUpOverview() {
-  if (!OverviewBehind() || msgQNumMsgs(eventQueue.get()) != 0) return;
+  if (!OverviewBehind() || !heldMessages.empty() || msgQNumMsgs(eventQueue.get()) != 0) return;
   taskDelay(1);
   RedrawTimeline(false);
 }

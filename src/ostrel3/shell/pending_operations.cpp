@@ -1,7 +1,7 @@
 // Operations the event loop already dispatches to but whose work arrives
-// later (playback, scrubbing, cut editing, the timeline drawing, the
-// storyboard output, the dialogs). They do nothing until then; those that
-// report a result report that nothing was done.
+// later (playback, scrubbing, the storyboard output, the dialogs). They do
+// nothing until then; those that report a result report that nothing was
+// done.
 #include "ostrel3/shell/operator.h"
 
 namespace ostrel3 {
@@ -15,13 +15,24 @@ bool MulticamOperator::ScrubStart() { return false; }
 void MulticamOperator::ScrubStop() {}
 void MulticamOperator::ScrubUpdate(bool) {}
 void MulticamOperator::ClearWaveformStrip() {}
-void MulticamOperator::SetCameraAtPosition(int) {}
-void MulticamOperator::HandleKeyCommand(const QueueMessage&) {}
-void MulticamOperator::HandleTimelineClick(int16_t) {}
-void MulticamOperator::StartMoveCut() {}
-void MulticamOperator::EndMoveCut(bool) {}
-void MulticamOperator::MoveCutToPointer(int16_t) {}
-void MulticamOperator::PreviewMoveCut() {}
+
+// The live cut hands the player a fresh list through this. Until the
+// playback work brings its own, it builds the list plainly: the clip in
+// force at `start`, then every later cut, then the closing (0, null).
+void MulticamOperator::BuildOutputList(int32_t start) {
+  currentOutputList ^= 1;
+  auto& list = outputLists[currentOutputList];
+  list.clear();
+  auto clipOf = [&](int32_t camera) { return camera >= 0 && camera < kCameraSlots ? cameras[camera].record : 0; };
+  auto it = cutList.lower_bound(start);
+  if (it != cutList.begin()) --it;
+  if (it != cutList.end()) {
+    list.push_back({start, clipOf(it->second)});
+    for (++it; it != cutList.end(); ++it) list.push_back({it->first, clipOf(it->second)});
+  }
+  list.push_back({0, 0});
+}
+
 bool MulticamOperator::BuildStoryboard() { return false; }
 bool MulticamOperator::ProjectSettingsDialog() { return false; }
 void MulticamOperator::InfoDialog() {}

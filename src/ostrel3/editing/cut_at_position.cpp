@@ -1,0 +1,45 @@
+// Cutting to a camera at the position, and handing the live preview its
+// new output list when the cut is made while playback runs.
+#include "host/cm.h"
+#include "host/vg.h"
+#include "ostrel3/shell/log.h"
+#include "ostrel3/shell/operator.h"
+
+namespace ostrel3 {
+
+void MulticamOperator::SetCameraAtPosition(int camera) {
+  if (camera < 0 || camera >= sceneCount || camera >= kCameraSlots) {
+    OS3_LOG(kLogRefused);
+    return;
+  }
+  if (!cameras[camera].hasClip()) {
+    // While stopped, choosing an empty camera only makes it active.
+    if (playing) vgPointerBeep();
+    return;
+  }
+  const int32_t p = position;
+  if (p < 0 || p >= projectLength / 2) return;
+  const auto at = cutList.find(p);
+  // Choosing the camera already in force still counts as a step: the new
+  // cut merges into the earlier one, but the user asked for a change.
+  if (at == cutList.end() || at->second != camera) PushUndo();
+  cutList.insert_or_assign(p, camera);
+  // A later stop of the playback returns the cursor to this cut.
+  playStartPos = p;
+  NormaliseCutList(cutList);
+  if (playing && (threeMonitors || previewPanel)) handOverOutputList();
+}
+
+// The render library keeps reading the list it was given; the new one is
+// built aside and handed over whole.
+void MulticamOperator::handOverOutputList() {
+  BuildOutputList(outputListStart);
+  const auto& list = outputLists[currentOutputList & 1];
+  if (list.empty()) {
+    OS3_LOG(kLogFailed);
+    return;
+  }
+  if (cmUpdateFinalList(render.get(), list.data(), 0) == -1) OS3_LOG(kLogFailed);
+}
+
+}  // namespace ostrel3
