@@ -38,7 +38,7 @@ void Host::quiesce() {
   current_.store(nullptr, std::memory_order_seq_cst);
   // The player calls into the operator and tasks may be inside host calls:
   // stop them while everything they reach exists.
-  //PLAYERLINE
+  media_->player().shutdown();
   kernel_->shutdown();
   draining_.store(true, std::memory_order_seq_cst);
   for (int inside = activeCalls_.load(); inside != 0; inside = activeCalls_.load()) activeCalls_.wait(inside);
