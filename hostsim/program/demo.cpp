@@ -103,13 +103,37 @@ std::string choosingClips() {
   return s.str();
 }
 
+// The edit itself: all four cameras play while the user cuts live, then the
+// user stops, moves one cut with the pointer and deletes another.
+std::string editingLive() {
+  std::ostringstream s;
+  s << "# Four cameras play side by side; the user cuts live, then tidies up.\n"
+    << setup() << projectFile(4)
+    << "click #0x8000E01C         # play\n"
+       "wait 60\nscreenshot 01-playing\n"
+       "click \"Stage right\"     # camera 2 while everything plays\nwait 45\nscreenshot 02-live-camera-2\n"
+       "click \"Audience\"\nwait 45\nscreenshot 03-live-camera-3\n"
+       "click \"Stage left\"\nwait 45\n"
+       "click \"Drums close-up\"\nwait 45\nscreenshot 04-live-camera-4\n"
+       "click #0x4000E01B         # stop: the position goes back to where playback started\n"
+       "screenshot 05-stopped\ndump playback playback.json\n"
+       "click #0x8000E008         # to the next cut\nclick #0x8000E008\n"
+       "click #0x4000006D         # move this cut ...\nscreenshot 06-moving-a-cut\n"
+       "pointer move 700          # ... with the pointer\nscreenshot 07-cut-moved\npointer confirm\n"
+       "click #0x8000E008\nclick #0x8000E002         # delete the next cut\nscreenshot 08-after-the-edit\n"
+       "dump gui gui.json\n"
+       "click \"Leave\"\n";
+  return s.str();
+}
+
 }  // namespace
 
 std::vector<DemoSession> demoSessions() {
   return {{"two-cameras", session(2)},
           {"four-cameras", session(4)},
           {"six-cameras", session(6)},
-          {"choosing-clips", choosingClips()}};
+          {"choosing-clips", choosingClips()},
+          {"editing-live", editingLive()}};
 }
 
 }  // namespace hostsim::program
