@@ -20,7 +20,8 @@ static_assert(offsetof(MAIN_INFO, fieldHeight) == 6);
 static_assert(offsetof(MAIN_INFO, aspectCode) == 44);
 
 /// Playback callbacks handed to mainPlayInit. The host calls them on its
-/// player thread. `size` is sizeof(MAIN_PLAY_CALLBACKS).
+/// player thread. `size` is sizeof(MAIN_PLAY_CALLBACKS), or 20, the size of
+/// the host's own record of five 32-bit words.
 typedef void (*MAIN_PLAY_POSITION_FN)(int32_t frame);
 typedef void (*MAIN_PLAY_EVENT_FN)(int32_t kind, int32_t value);
 struct MAIN_PLAY_CALLBACKS {

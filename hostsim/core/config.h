@@ -50,6 +50,11 @@ struct HostConfig {
   int32_t guiLook = 1;
   /// The main monitor's colour boost as vgGetColorBoostMain reports it.
   bool colourBoost = false;
+  /// Tests own the time: it stands still until a test, a wait of the
+  /// scripted user or a timed wait of the calling thread moves it, so the
+  /// player plays its frames at the same moments on every run (see
+  /// hostsim/kernel/kernel.h). Off: the machine's clock, as the host program runs.
+  bool testClock = false;
 };
 
 /// Frames per second of a format, as the render library reports it.

@@ -13,6 +13,8 @@
 namespace hostsim {
 
 std::atomic<Host*> Host::current_{nullptr};
+std::atomic<int> Host::activeCalls_{0};
+std::atomic<bool> Host::draining_{false};
 
 Host::Host(HostConfig config)
     : config_(std::move(config)),
@@ -28,10 +30,31 @@ Host::Host(HostConfig config)
     throw std::logic_error("a stand-in host is already installed");
 }
 
-Host::~Host() {
-  // Tasks may still call in: stop them while everything they reach exists.
+Host::~Host() { quiesce(); }
+
+void Host::quiesce() {
+  // New calls are refused from here on (enterCall counts a call before it
+  // looks for the host, so a call that found it is counted).
+  current_.store(nullptr, std::memory_order_seq_cst);
+  // The player calls into the operator and tasks may be inside host calls:
+  // stop them while everything they reach exists.
+  media_->player().shutdown();
   kernel_->shutdown();
-  current_.store(nullptr, std::memory_order_release);
+  draining_.store(true, std::memory_order_seq_cst);
+  for (int inside = activeCalls_.load(); inside != 0; inside = activeCalls_.load()) activeCalls_.wait(inside);
+  draining_.store(false, std::memory_order_seq_cst);
+}
+
+Host* Host::enterCall() {
+  activeCalls_.fetch_add(1, std::memory_order_seq_cst);
+  Host* host = current_.load(std::memory_order_seq_cst);
+  if (!host) leaveCall();
+  return host;
+}
+
+void Host::leaveCall() {
+  if (activeCalls_.fetch_sub(1, std::memory_order_seq_cst) == 1 && draining_.load(std::memory_order_seq_cst))
+    activeCalls_.notify_all();
 }
 
 std::vector<std::string> Host::liveHandles() const {

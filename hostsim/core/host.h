@@ -26,7 +26,12 @@ class Host {
   Host& operator=(const Host&) = delete;
 
   /// The installed host, null when none.
-  static Host* current() { return current_.load(std::memory_order_acquire); }
+  static Host* current() { return current_.load(std::memory_order_seq_cst); }
+  /// Every host function enters through here: the installed host, or null,
+  /// and then the call is refused. A host being destroyed refuses new calls
+  /// and waits for the calls that entered before to leave (leaveCall).
+  static Host* enterCall();
+  static void leaveCall();
 
   const HostConfig& config() const { return config_; }
   CallControl& calls() { return calls_; }
@@ -44,7 +49,12 @@ class Host {
   std::vector<std::string> liveHandles() const;
 
  private:
+  /// Stops every thread of the host and waits for the calls inside it.
+  void quiesce();
+
   static std::atomic<Host*> current_;
+  static std::atomic<int> activeCalls_;
+  static std::atomic<bool> draining_;
   HostConfig config_;
   CallControl calls_;
   HostLog log_;

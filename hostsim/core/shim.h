@@ -16,9 +16,25 @@ std::string traced(Host& host, const Args&... args) {
   return host.calls().tracing() ? formatArgs(args...) : std::string();
 }
 
+/// A call inside the host: the host is not taken down under it.
+class HostCallScope {
+ public:
+  HostCallScope() : host_(Host::enterCall()) {}
+  ~HostCallScope() {
+    if (host_) Host::leaveCall();
+  }
+  HostCallScope(const HostCallScope&) = delete;
+  HostCallScope& operator=(const HostCallScope&) = delete;
+  Host* host() const { return host_; }
+
+ private:
+  Host* host_;
+};
+
 template <typename R, typename Body, typename... Args>
 R hostCall(const char* name, R failure, Body&& body, const Args&... args) noexcept {
-  Host* host = Host::current();
+  const HostCallScope scope;
+  Host* host = scope.host();
   if (!host) return failure;
   try {
     if (host->calls().enter(name, traced(*host, args...))) return failure;
@@ -33,7 +49,8 @@ R hostCall(const char* name, R failure, Body&& body, const Args&... args) noexce
 
 template <typename Body, typename... Args>
 void hostCallVoid(const char* name, Body&& body, const Args&... args) noexcept {
-  Host* host = Host::current();
+  const HostCallScope scope;
+  Host* host = scope.host();
   if (!host) return;
   try {
     if (host->calls().enter(name, traced(*host, args...))) return;

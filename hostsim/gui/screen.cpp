@@ -156,9 +156,23 @@ void Screen::drawText(int monitor, VG_CORNERS box, std::u16string_view text, uin
 void Screen::drawPixels(int monitor, const uint8_t* pixels, int width, int height, int stride, int x, int y) {
   std::lock_guard lock(mutex_);
   Monitor* m = find(monitor);
-  if (!m || !pixels || width <= 0 || height <= 0 || stride < width * 4) return;
+  if (!m) return;
+  writePixels(*m, m->clip, pixels, width, height, stride, x, y);
+}
+
+void Screen::drawVideo(const std::vector<VideoPicture>& pictures) {
+  std::lock_guard lock(mutex_);
+  for (const VideoPicture& p : pictures)
+    if (Monitor* m = find(p.monitor))
+      writePixels(*m, p.bounds, reinterpret_cast<const uint8_t*>(p.pixels), p.width, p.height, p.width * 4, p.x, p.y);
+}
+
+void Screen::writePixels(Monitor& monitor, VG_CORNERS bounds, const uint8_t* pixels, int width, int height, int stride,
+                         int x, int y) {
+  Monitor* const m = &monitor;
+  if (!pixels || width <= 0 || height <= 0 || stride < width * 4) return;
   const VG_CORNERS target{clamp16(x), clamp16(y), clamp16(x + width - 1), clamp16(y + height - 1)};
-  const VG_CORNERS area = intersect(intersect(target, m->clip), m->whole());
+  const VG_CORNERS area = intersect(intersect(target, bounds), m->whole());
   if (empty(area)) return;
   cairo_surface_flush(m->surface);
   const int count = area.x1 - area.x0 + 1;

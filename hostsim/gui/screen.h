@@ -35,6 +35,15 @@ struct TextStyle {
   bool bold = false;
 };
 
+/// A picture of the video layer: 32-bit pixels (ARGB32 layout, `width` a
+/// line) for a box of a monitor's screen, kept inside `bounds`.
+struct VideoPicture {
+  int monitor = 1;
+  int x = 0, y = 0, width = 0, height = 0;
+  VG_CORNERS bounds{};
+  const uint32_t* pixels = nullptr;
+};
+
 class Screen {
  public:
   explicit Screen(const std::vector<MonitorConfig>& monitors);
@@ -62,6 +71,10 @@ class Screen {
   void drawPixels(int monitor, const uint8_t* pixels, int width, int height, int stride, int x, int y);
   /// An image blended over the screen by its alpha, at x, y.
   void drawImage(int monitor, const VG_IMAGE& image, int x, int y);
+  /// The pictures of one video frame, written in one step: a screenshot
+  /// shows all of them or none. Video does not go through the GUI, so the
+  /// clip rectangle does not apply, only each picture's bounds.
+  void drawVideo(const std::vector<VideoPicture>& pictures);
 
   /// Pixel value (0xAARRGGBB) at x, y; 0 outside the screen.
   uint32_t pixel(int monitor, int x, int y) const;
@@ -81,6 +94,9 @@ class Screen {
  private:
   struct Monitor;
   Monitor* find(int monitor) const;
+  /// drawPixels inside `bounds`; the caller holds the mutex.
+  static void writePixels(Monitor& monitor, VG_CORNERS bounds, const uint8_t* pixels, int width, int height,
+                          int stride, int x, int y);
   std::vector<std::unique_ptr<Monitor>> monitors_;
   mutable std::mutex mutex_;
 };

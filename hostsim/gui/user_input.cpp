@@ -53,7 +53,11 @@ bool UserInput::key(uint16_t code, uint16_t qualifier) {
   return postToFront(HOST_MSG_KEY, static_cast<int32_t>(code | (static_cast<uint32_t>(qualifier) << 16)));
 }
 
-bool UserInput::command(int32_t id, int32_t step) { return postToFront(HOST_MSG_COMMAND, id, step); }
+bool UserInput::command(int32_t id, int32_t step, int32_t times) {
+  for (int32_t i = 0; i < times; ++i)
+    if (!postToFront(HOST_MSG_COMMAND, id, step)) return false;
+  return true;
+}
 
 bool UserInput::pointerMove(int16_t x, int16_t y) {
   return postToFront(HOST_MSG_POINTER,

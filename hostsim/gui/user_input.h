@@ -58,8 +58,9 @@ class UserInput {
   bool clickElement(VG_ELEMENT element, const ClickOptions& options = {});
   /// A key that no element takes: class 1 to the frontmost request.
   bool key(uint16_t code, uint16_t qualifier = 0);
-  /// An input-parser command (class 14): id at 12, step at 16.
-  bool command(int32_t id, int32_t step);
+  /// An input-parser command (class 14): id at 12, step at 16; `times`
+  /// messages at once (a burst of jog steps, as a fast hand sends them).
+  bool command(int32_t id, int32_t step, int32_t times = 1);
   /// Pointer movement (class 2) to a screen position.
   bool pointerMove(int16_t x, int16_t y);
   /// Pointer confirm (class 3, id 1) and cancel (class 3, id 2).
@@ -82,7 +83,10 @@ class UserInput {
   bool gaveUp() const { return gaveUp_; }
 
   // ---- used by the host's GUI ----------------------------------------------
-  /// vgMsgQReceive2.
+  /// vgMsgQReceive2: the next message of the queue. When none waits and no
+  /// host task owes one by now (the player's next frame is not due), the
+  /// user does the next step; a wait of the script lets the time pass while
+  /// the queue takes what the tasks post. The caller's error code stays.
   int32_t receive(void* buffer, int32_t timeout, MSG_Q_ID queue);
   /// A modal box is on the screen: picture it when screenshots are on.
   void modalShown(int32_t monitor, const std::u16string& title);
@@ -94,9 +98,12 @@ class UserInput {
   bool chooseRow(ElementRec& e, const ClickOptions& options, int32_t& messageValue);
   bool post(MSG_Q_ID queue, uint16_t msgClass, int32_t id, int32_t subCode = 0, int32_t value = 0);
   bool postToFront(uint16_t msgClass, int32_t id, int32_t subCode = 0);
+  int32_t receiveMessage(void* buffer, int32_t timeout, MSG_Q_ID queue);
+  /// Waits up to `ticks` for a message (letting a test clock run on).
+  int32_t waitForMessage(MSG_Q_ID queue, void* buffer, uint64_t ticks);
+  void settleTasks();
   bool takeTurn();
   bool closeForUser(MSG_Q_ID queue);
-  int32_t waitTicksLeft() const;
   void shotIfNewScreens();
   void saveShot(int32_t monitor, const std::u16string& title);
 
@@ -105,7 +112,8 @@ class UserInput {
   std::filesystem::path shotDir_;
   std::set<VG_PANEL> shotRoots_;
   int shotCount_ = 0;
-  std::optional<uint32_t> waitUntil_;
+  std::optional<uint64_t> waitUntil_;  ///< the tick at which the user's wait ends
+  bool unsettledLogged_ = false;
   int closes_ = 0;
   bool gaveUp_ = false;
 };

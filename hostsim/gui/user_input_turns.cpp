@@ -3,6 +3,7 @@
 // pictures of every new screen.
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <cstdio>
 #include <exception>
 
@@ -36,45 +37,61 @@ std::string fileNamePart(const std::u16string& title) {
 
 }  // namespace
 
-int32_t UserInput::waitTicksLeft() const {
-  if (!waitUntil_) return 0;
-  const int32_t left = static_cast<int32_t>(*waitUntil_ - host_.kernel().ticks());
-  return std::max(0, left);
+int32_t UserInput::receive(void* buffer, int32_t timeout, MSG_Q_ID queue) {
+  // Like the host's, this receive leaves the caller's error code alone.
+  const int32_t callerError = Kernel::error();
+  const int32_t got = receiveMessage(buffer, timeout, queue);
+  Kernel::setError(callerError);
+  return got;
 }
 
-int32_t UserInput::receive(void* buffer, int32_t timeout, MSG_Q_ID queue) {
+int32_t UserInput::receiveMessage(void* buffer, int32_t timeout, MSG_Q_ID queue) {
   Kernel& kernel = host_.kernel();
   if (!buffer || !kernel.queueExists(queue)) {
     fail(buffer ? "vgMsgQReceive2 on a queue that does not exist" : "vgMsgQReceive2 without a buffer");
     return -1;
   }
   const bool forever = timeout < 0;
-  const uint32_t start = kernel.ticks();
-  auto callerTicksLeft = [&]() -> int32_t {
-    return forever ? -1 : std::max<int32_t>(0, timeout - static_cast<int32_t>(kernel.ticks() - start));
-  };
+  const uint64_t limit = kernel.clock().ticks() + (forever ? 0 : static_cast<uint64_t>(timeout));
   for (;;) {
+    // What the host's tasks owe by now (the player's frames) comes before
+    // anything the user does.
+    settleTasks();
     const int32_t got = kernel.receive(queue, buffer, kMessageSize, 0);
     if (got >= 0) return got;
     if (!kernel.queueExists(queue)) return -1;
-    if (waitUntil_) {
-      // The user waits: the operator runs on and gets what its tasks post.
-      const int32_t left = waitTicksLeft();
-      if (left > 0) {
-        const int32_t limit = forever ? left : std::min(left, callerTicksLeft());
-        const int32_t waited = kernel.receive(queue, buffer, kMessageSize, limit);
-        if (waited >= 0) return waited;
-        if (!forever && callerTicksLeft() == 0) return -1;
-        continue;
-      }
-      waitUntil_.reset();
+    const uint64_t now = kernel.clock().ticks();
+    if (waitUntil_ && *waitUntil_ > now) {
+      // The user waits: the operator runs on and gets what its tasks and
+      // the player post.
+      const uint64_t until = forever ? *waitUntil_ : std::min(*waitUntil_, limit);
+      if (until <= now) return -1;
+      if (const int32_t waited = waitForMessage(queue, buffer, until - now); waited >= 0) return waited;
+      continue;
     }
+    waitUntil_.reset();
     if (takeTurn()) continue;
     if (!forever) {
-      const int32_t left = callerTicksLeft();
-      return left > 0 ? kernel.receive(queue, buffer, kMessageSize, left) : -1;
+      if (limit <= now) return -1;
+      if (const int32_t waited = waitForMessage(queue, buffer, limit - now); waited >= 0) return waited;
+      continue;
     }
     if (!closeForUser(queue)) return -1;
+  }
+}
+
+int32_t UserInput::waitForMessage(MSG_Q_ID queue, void* buffer, uint64_t ticks) {
+  const auto limited = static_cast<int32_t>(std::min<uint64_t>(ticks, INT32_MAX));
+  const int32_t got = host_.kernel().receive(queue, buffer, kMessageSize, limited);
+  // The rest of what the tasks owe by now lines up behind it.
+  if (got >= 0) settleTasks();
+  return got;
+}
+
+void UserInput::settleTasks() {
+  if (!host_.kernel().settleTasks() && !unsettledLogged_) {
+    unsettledLogged_ = true;
+    host_.log().host(4, "user: a host task keeps running; the user acts without waiting for it");
   }
 }
 
@@ -86,7 +103,7 @@ bool UserInput::takeTurn() {
     gaveUp_ = false;
     if (step->waitTicks > 0) {
       host_.log().host(6, "user: " + step->description);
-      waitUntil_ = host_.kernel().ticks() + static_cast<uint32_t>(step->waitTicks);
+      waitUntil_ = host_.kernel().clock().ticks() + static_cast<uint64_t>(step->waitTicks);
       return true;
     }
     host_.log().host(6, "user: " + step->description);

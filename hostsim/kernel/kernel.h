@@ -18,13 +18,30 @@
 //   takes it back, at the same depth, before it returns.
 // - A deleted task's queue operations, delays and taskLock fail at once with
 //   HOST_ERR_DELETED; a section it held is released.
+// - Once the kernel shuts down, every wait of every thread (tasks or not)
+//   ends with HOST_ERR_DELETED, and the kernel's state outlives them.
+// - A queue keeps room beyond its capacity for urgent messages: a message
+//   taken off a full queue and put back in front (priority 1) is not lost
+//   when another thread filled the freed place meanwhile.
 // - Error codes are per thread; a successful call leaves the code alone.
+//
+// Time (clock.h): under a test clock the time moves only when something
+// moves it. A thread that is not a task and has to wait moves it: first it
+// lets every task do what it can now (until each is asleep in a wait that
+// would not end now), then moves the time on to the earlier of its own
+// deadline and the earliest deadline of a sleeping task, and so on. A test
+// that waits, or the scripted user's wait, thus lets the player play its
+// frames one after another, the same way on every run.
+#include <chrono>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "host/msgq.h"
 #include "host/task.h"
+#include "hostsim/kernel/clock.h"
 
 namespace hostsim {
 
@@ -32,7 +49,10 @@ class Host;
 
 class Kernel {
  public:
-  static constexpr int32_t kTicksPerSecond = 60;
+  static constexpr int32_t kTicksPerSecond = HostClock::kTicksPerSecond;
+  /// How long (machine time) a wait for the tasks to settle lasts at most:
+  /// a task that never sleeps must not hang its host.
+  static constexpr std::chrono::milliseconds kSettleLimit{5000};
 
   explicit Kernel(Host& host);
   ~Kernel();
@@ -64,6 +84,13 @@ class Kernel {
   int32_t spawn(const char* name, TASK_ENTRY entry, const TASK_ARG (&args)[10]);  ///< id or -1
   /// Marks a task deleted: its id is unknown at once and its waits fail.
   int32_t deleteTask(int32_t taskId);                                              ///< 0 or -1
+  /// Waits until a task's entry has returned and joins its thread; a holder
+  /// of the critical section gives it up meanwhile. 0, or -1 for a task that
+  /// is unknown or joined already, for the task itself, and when the caller
+  /// is deleted or the kernel shuts down.
+  int32_t joinTask(int32_t taskId);
+  /// The calling thread's task id, 0 when it is not a task of this kernel.
+  int32_t currentTask() const;
   int32_t delay(int32_t ticks);                                                    ///< 0 or -1
   /// Names of the tasks that are running now (neither ended nor deleted), by id.
   std::vector<std::string> runningTasks() const;
@@ -78,8 +105,26 @@ class Kernel {
   /// lets tests act exactly when a thread has started waiting.
   int32_t sleepingThreads() const;
 
+  // Time.
   /// Ticks since the host started.
   uint32_t ticks() const;
+  const HostClock& clock() const;
+  /// Test clock only: moves the time on to `to` and wakes whoever waits for
+  /// it. False under the machine's clock.
+  bool advanceClock(Nanos to);
+  /// Waits until every task is asleep in a wait that would not end now, so
+  /// that what the tasks owe by now (the player's frames) has been done.
+  /// False when they had not settled within `limit` of machine time.
+  bool settleTasks(std::chrono::milliseconds limit = kSettleLimit);
+  /// The earliest host time at which a sleeping task's wait runs out.
+  std::optional<Nanos> nextTaskDeadline() const;
+  /// Sleeps until `wake()` holds or the host time reaches `deadline`
+  /// (nullopt: no limit). `wake` is read under the kernel's lock: whoever
+  /// changes what it reads calls wakeAll() afterwards. 0, or -1 when the
+  /// calling task was deleted or the kernel shut down.
+  int32_t sleepUntil(std::optional<Nanos> deadline, const std::function<bool()>& wake);
+  /// Makes every waiter look at its condition again.
+  void wakeAll();
 
   /// Error code of the calling thread.
   static int32_t error();

@@ -9,16 +9,18 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "hostsim/kernel/clock.h"
 #include "hostsim/kernel/kernel.h"
 
 namespace hostsim {
 
 struct KernelQueue {
-  int32_t capacity = 0;   ///< messages
+  int32_t capacity = 0;   ///< messages sent with normal priority
   int32_t maxLength = 0;  ///< bytes per message
   bool listed = false;    ///< made through msgQCreate: reported until deleted
   bool deleted = false;   ///< set when deleted; waiters holding it wake and fail
@@ -35,25 +37,35 @@ struct KernelTask {
   bool finished = false;        ///< the entry has returned; the thread is ending
 };
 
+/// A thread asleep in a kernel wait, as other threads see it.
+struct Sleeper {
+  std::optional<Nanos> deadline;  ///< when its wait runs out by itself
+  /// True when its wait would end now (a message came, the section is free,
+  /// it was deleted ...). Lives in the sleeper's frame while it sleeps.
+  const std::function<bool()>* wouldWake = nullptr;
+};
+
 /// How a wait of the kernel ended.
 enum class WaitOutcome {
   Proceed,      ///< the condition holds and the caller may touch the queue
   Unavailable,  ///< time-out 0 and the condition did not hold
   TimedOut,     ///< the deadline passed
-  Deleted,      ///< the calling task was deleted
+  Deleted,      ///< the calling task was deleted, or the kernel shut down
 };
 
 struct Kernel::State {
-  using Clock = std::chrono::steady_clock;
-
-  explicit State(Host& owner) : host(owner), epoch(Clock::now()) {}
+  explicit State(Host& owner, bool testClock) : host(owner), clock(testClock) {}
 
   Host& host;
   std::mutex mutex;
   /// Broadcast on every change a waiter may care about: messages added or
-  /// taken, a queue deleted, the section released, a task deleted.
+  /// taken, a queue deleted, the section released, a task deleted or ended,
+  /// the test clock moved.
   std::condition_variable changed;
-  const Clock::time_point epoch;  ///< fixed at construction; read without the mutex
+  /// Broadcast when a thread falls asleep or a task ends while someone waits
+  /// for the tasks to settle, and as the kernel shuts down.
+  std::condition_variable settledChanged;
+  HostClock clock;  ///< its own synchronisation; moved under the mutex
 
   std::map<uint32_t, std::shared_ptr<KernelQueue>> queues;
   uint64_t nextQueueId = 1;
@@ -63,32 +75,43 @@ struct Kernel::State {
   int64_t nextTaskId = 1;
   bool shutDown = false;
 
-  int32_t sleeping = 0;  ///< threads inside a condition wait
+  std::map<std::thread::id, Sleeper> sleepers;  ///< threads inside a condition wait
+  int32_t settleWatchers = 0;                   ///< threads waiting for the tasks to settle
 
   std::thread::id sectionOwner;  ///< default id: nobody holds the section
   int32_t sectionDepth = 0;
 
-  /// Ticks since the epoch, not truncated to 32 bits.
-  uint64_t ticksNow() const;
-  /// The moment the tick counter has advanced `ticks` beyond its value now.
-  Clock::time_point tickDeadline(int32_t ticks) const;
+  /// The host time at which the tick counter has advanced `ticks` beyond its value now.
+  Nanos tickDeadline(int32_t ticks) const;
 
   /// The calling thread's task if it is a task of this kernel, else null.
   KernelTask* self() const;
   bool selfDeleted() const;
   std::shared_ptr<KernelQueue> findQueue(uint32_t id) const;
 
-  /// One sleep on `changed`, until notified or (when given) the deadline.
-  void sleep(std::unique_lock<std::mutex>& lock, const Clock::time_point* deadline = nullptr);
+  /// One sleep on `changed`, until notified or (when given) the deadline,
+  /// announced to other threads with what would end it.
+  void sleep(std::unique_lock<std::mutex>& lock, std::optional<Nanos> deadline, const std::function<bool()>& wouldWake);
 
-  /// Waits until `ready` holds, within the time-out, honouring the critical
-  /// section (see kernel.h): with `needsSection` it first waits until no
-  /// other thread holds the section. A holder that must block releases the
-  /// section for the wait and takes it back before returning.
-  WaitOutcome wait(std::unique_lock<std::mutex>& lock, int32_t timeoutTicks, bool needsSection,
+  /// Waits until `ready` holds, within the deadline (nullopt: no limit;
+  /// `noWait`: not at all), honouring the critical section (see kernel.h):
+  /// with `needsSection` it first waits until no other thread holds the
+  /// section. A holder that must block releases the section for the wait
+  /// and takes it back before returning.
+  WaitOutcome wait(std::unique_lock<std::mutex>& lock, std::optional<Nanos> deadline, bool noWait, bool needsSection,
                    const std::function<bool()>& ready);
+  /// The same with a time-out in ticks (0: no wait, -1: no limit).
+  WaitOutcome waitTicks(std::unique_lock<std::mutex>& lock, int32_t timeoutTicks, bool needsSection,
+                        const std::function<bool()>& ready);
   /// Waits, without limit, until the caller may touch queues.
   WaitOutcome enterQueues(std::unique_lock<std::mutex>& lock);
+
+  /// True when every task is asleep in a wait that would not end now.
+  bool tasksSettled() const;
+  /// The earliest deadline of a sleeping task's wait.
+  std::optional<Nanos> nextTaskDeadline() const;
+  /// Waits (machine time, at most `limit`) until tasksSettled().
+  bool settle(std::unique_lock<std::mutex>& lock, std::chrono::milliseconds limit);
 
   /// Frees the section if `thread` holds it; true when it did.
   bool releaseSectionOf(std::thread::id thread);

@@ -1,5 +1,6 @@
 // Message queues: fixed capacity and message length, whole messages copied
-// in and out, urgent messages at the front.
+// in and out, urgent messages at the front, with a reserve beyond the
+// capacity for urgent messages.
 #include <algorithm>
 #include <cstring>
 
@@ -10,6 +11,14 @@ namespace hostsim {
 namespace {
 
 constexpr uint64_t kLastQueueId = UINT32_MAX;
+
+// A reader that takes a message to look at it and puts it back in front
+// (urgent) must find room even when another thread filled the place it
+// freed: urgent messages may fill the queue up to twice its capacity.
+size_t roomFor(const KernelQueue& queue, int32_t priority) {
+  const size_t capacity = static_cast<size_t>(queue.capacity);
+  return priority == HOST_MSG_PRI_URGENT ? 2 * capacity : capacity;
+}
 
 bool validTimeout(int32_t ticks) { return ticks >= HOST_WAIT_FOREVER; }
 
@@ -74,8 +83,9 @@ int32_t Kernel::send(uint32_t id, const void* buffer, uint32_t size, int32_t tim
   std::unique_lock guard(s.mutex);
   auto queue = s.findQueue(id);
   if (!queue || size > static_cast<uint32_t>(queue->maxLength)) return failWith(HOST_ERR_INVALID, -1);
-  auto roomOrGone = [&] { return queue->deleted || queue->messages.size() < static_cast<size_t>(queue->capacity); };
-  const WaitOutcome outcome = s.wait(guard, timeoutTicks, true, roomOrGone);
+  const size_t room = roomFor(*queue, priority);
+  auto roomOrGone = [&] { return queue->deleted || queue->messages.size() < room; };
+  const WaitOutcome outcome = s.waitTicks(guard, timeoutTicks, true, roomOrGone);
   if (outcome != WaitOutcome::Proceed) return failWith(waitError(outcome), -1);
   if (queue->deleted) return failWith(HOST_ERR_DELETED, -1);
   const auto* bytes = static_cast<const uint8_t*>(buffer);
@@ -95,7 +105,7 @@ int32_t Kernel::receive(uint32_t id, void* buffer, uint32_t size, int32_t timeou
   auto queue = s.findQueue(id);
   if (!queue) return failWith(HOST_ERR_INVALID, -1);
   auto messageOrGone = [&] { return queue->deleted || !queue->messages.empty(); };
-  const WaitOutcome outcome = s.wait(guard, timeoutTicks, true, messageOrGone);
+  const WaitOutcome outcome = s.waitTicks(guard, timeoutTicks, true, messageOrGone);
   if (outcome != WaitOutcome::Proceed) return failWith(waitError(outcome), -1);
   if (queue->deleted) return failWith(HOST_ERR_DELETED, -1);
   // The message is taken whole; a smaller buffer gets its beginning.

@@ -12,11 +12,11 @@
 namespace hostsim {
 
 namespace {
-thread_local KernelTask* currentTask = nullptr;
+thread_local KernelTask* taskOfThread = nullptr;
 }  // namespace
 
 KernelTask* Kernel::State::self() const {
-  return currentTask && currentTask->kernel == this ? currentTask : nullptr;
+  return taskOfThread && taskOfThread->kernel == this ? taskOfThread : nullptr;
 }
 
 bool Kernel::State::selfDeleted() const {
@@ -26,14 +26,14 @@ bool Kernel::State::selfDeleted() const {
 
 void Kernel::State::runTask(State& state, std::shared_ptr<KernelTask> task, TASK_ENTRY entry,
                             std::array<TASK_ARG, 10> a) {
-  currentTask = task.get();
+  taskOfThread = task.get();
   try {
     entry(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9]);
   } catch (...) {
     state.host.log().host(4, "task " + task->name + ": its entry ended with an exception");
   }
   state.finishTask(*task);
-  currentTask = nullptr;
+  taskOfThread = nullptr;
 }
 
 void Kernel::State::finishTask(KernelTask& task) {
@@ -44,6 +44,8 @@ void Kernel::State::finishTask(KernelTask& task) {
   if (releaseSectionOf(std::this_thread::get_id()))
     host.log().host(4, "task " + task.name + " ended inside taskLock; the section was released");
   task.finished = true;
+  changed.notify_all();
+  settledChanged.notify_all();
 }
 
 void Kernel::State::reapFinished() {
@@ -104,14 +106,41 @@ int32_t Kernel::delay(int32_t ticks) {
   if (ticks < 0) return failWith(HOST_ERR_INVALID, -1);
   State& s = *state_;
   std::unique_lock guard(s.mutex);
-  if (s.selfDeleted()) return failWith(HOST_ERR_DELETED, -1);
+  if (s.selfDeleted() || s.shutDown) return failWith(HOST_ERR_DELETED, -1);
   if (ticks == 0) {
     guard.unlock();
     std::this_thread::yield();
     return 0;
   }
-  const WaitOutcome outcome = s.wait(guard, ticks, false, [] { return false; });
+  const WaitOutcome outcome = s.waitTicks(guard, ticks, false, [] { return false; });
   return outcome == WaitOutcome::TimedOut ? 0 : failWith(HOST_ERR_DELETED, -1);
+}
+
+int32_t Kernel::joinTask(int32_t taskId) {
+  State& s = *state_;
+  std::shared_ptr<KernelTask> task;
+  {
+    std::unique_lock guard(s.mutex);
+    for (const auto& t : s.threads)
+      if (t->id == taskId) task = t;
+    if (!task || task->threadId == std::this_thread::get_id()) return failWith(HOST_ERR_INVALID, -1);
+    // Not a kernel wait for anything but the task's end: no queue is touched,
+    // and a section the caller holds is given up meanwhile, so that the task
+    // can leave a section of its own.
+    if (s.wait(guard, std::nullopt, false, false, [&] { return task->finished; }) != WaitOutcome::Proceed)
+      return failWith(HOST_ERR_DELETED, -1);
+    const auto it = std::find(s.threads.begin(), s.threads.end(), task);
+    if (it == s.threads.end()) return 0;  // reaped meanwhile by another thread
+    s.threads.erase(it);
+  }
+  if (task->thread.joinable()) task->thread.join();
+  return 0;
+}
+
+int32_t Kernel::currentTask() const {
+  std::lock_guard guard(state_->mutex);
+  const KernelTask* task = state_->self();
+  return task ? task->id : 0;
 }
 
 std::vector<std::string> Kernel::runningTasks() const {
@@ -139,6 +168,7 @@ void Kernel::shutdown() {
     s.tasks.clear();
     all.swap(s.threads);
     s.changed.notify_all();
+    s.settledChanged.notify_all();
   }
   for (auto& task : all) {
     if (!task->thread.joinable()) continue;

@@ -26,7 +26,8 @@ Media::Media(Host& host)
       clips_(sources_, ids_, host.log()),
       images_(host.config().format),
       render_(host, sources_, images_),
-      project_(framesPerSecond(host.config().format)) {
+      project_(framesPerSecond(host.config().format)),
+      player_(host, clips_, render_) {
   info_.width = frameWidth(host.config().format);
   info_.fieldHeight = fieldHeight(host.config().format);
   info_.aspectCode = kAspect16x9;
@@ -56,7 +57,7 @@ uint32_t Media::chooseScene(uint32_t preselectUid) {
 
 std::vector<std::string> Media::liveHandles() const {
   std::vector<std::string> out = clips_.liveHandles();
-  for (auto&& part : {images_.liveHandles(), render_.liveHandles(), sceneBuffers_.liveHandles()})
+  for (auto&& part : {images_.liveHandles(), render_.liveHandles(), sceneBuffers_.liveHandles(), player_.liveHandles()})
     out.insert(out.end(), part.begin(), part.end());
   return out;
 }

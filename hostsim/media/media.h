@@ -11,6 +11,7 @@
 #include "host/op.h"
 #include "hostsim/media/clips.h"
 #include "hostsim/media/images.h"
+#include "hostsim/media/player.h"
 #include "hostsim/media/project_state.h"
 #include "hostsim/media/render.h"
 #include "hostsim/media/sources.h"
@@ -34,6 +35,7 @@ class Media {
   ProjectState& project() { return project_; }
   SceneBuffers& sceneBuffers() { return sceneBuffers_; }
   UniqueIds& ids() { return ids_; }
+  Player& player() { return player_; }
 
   /// The video format record (mainGetInfo) and the sound format (opGetAudioInfo).
   const MAIN_INFO& info() const { return info_; }
@@ -46,7 +48,8 @@ class Media {
   /// What the last scene chooser preselected.
   uint32_t lastScenePreselect() const { return lastPreselect_.load(); }
 
-  /// Clips, images, sound blocks and scene buffers not given back, as text.
+  /// Clips, images, sound blocks and scene buffers not given back, and a
+  /// player not stopped or exited, as text.
   std::vector<std::string> liveHandles() const;
 
  private:
@@ -61,6 +64,7 @@ class Media {
   MAIN_INFO info_{};
   OP_AUDIO_INFO audioInfo_{};
   std::atomic<uint32_t> lastPreselect_{0};
+  Player player_;  ///< last: it plays what the members above hold
 };
 
 }  // namespace hostsim

@@ -1,7 +1,6 @@
 // Placeholders that refuse every call until this part of the stand-in host
-// is written (multi-camera playback, scrubbing, the storyboard, transitions,
-// add-on operators, removable media): the operator module links against a
-// complete host.
+// is written (scrubbing, the storyboard, transitions, add-on operators,
+// removable media): the operator module links against a complete host.
 #include "host/host.h"
 #include "hostsim/core/shim.h"
 
@@ -23,14 +22,6 @@ int32_t cmScrubStop(CM_HANDLE render, int32_t flags) {
   return hostCall("cmScrubStop", int32_t(-1), [](Host&) { return int32_t(-1); }, render, flags);
 }
 
-int32_t cmSetMultiCam(CM_HANDLE render, const CM_MULTICAM* layout) {
-  return hostCall("cmSetMultiCam", int32_t(-1), [](Host&) { return int32_t(-1); }, render, layout);
-}
-
-int32_t cmUpdateFinalList(CM_HANDLE render, const CM_OUTPUT_PAIR* first, int32_t flags) {
-  return hostCall("cmUpdateFinalList", int32_t(-1), [](Host&) { return int32_t(-1); }, render, first, flags);
-}
-
 int32_t mainClearStoryboard(int32_t flags) {
   return hostCall("mainClearStoryboard", int32_t(-1), [](Host&) { return int32_t(-1); }, flags);
 }
@@ -41,34 +32,6 @@ int32_t mainGetActiveStoryboardScene(SB_SCENE out) {
 
 int32_t mainSetActiveStoryboardScene(SB_SCENE scene) {
   return hostCall("mainSetActiveStoryboardScene", int32_t(-1), [](Host&) { return int32_t(-1); }, scene);
-}
-
-int32_t mainPlayInit(const MAIN_PLAY_CALLBACKS* callbacks, int32_t flags) {
-  return hostCall("mainPlayInit", int32_t(-1), [](Host&) { return int32_t(-1); }, callbacks, flags);
-}
-
-int32_t mainPlaySetGuiRect(const VG_RECT* rect, int32_t flags) {
-  return hostCall("mainPlaySetGuiRect", int32_t(-1), [](Host&) { return int32_t(-1); }, rect, flags);
-}
-
-int32_t mainPlayStartMultiple(AV_RECORD c1, int32_t f1, int32_t l1, AV_RECORD c2, int32_t f2, int32_t l2, AV_RECORD c3, int32_t f3, int32_t l3, AV_RECORD c4, int32_t f4, int32_t l4, int32_t flags) {
-  return hostCall("mainPlayStartMultiple", int32_t(-1), [](Host&) { return int32_t(-1); }, c1, f1, l1, c2, f2, l2, c3, f3, l3, c4, f4, l4, flags);
-}
-
-int32_t mainPlayStartMultiple2(AV_RECORD c1, int32_t f1, int32_t l1, AV_RECORD c2, int32_t f2, int32_t l2, AV_RECORD c3, int32_t f3, int32_t l3, AV_RECORD c4, int32_t f4, int32_t l4, AV_RECORD c5, int32_t f5, int32_t l5, AV_RECORD c6, int32_t f6, int32_t l6, int32_t flags) {
-  return hostCall("mainPlayStartMultiple2", int32_t(-1), [](Host&) { return int32_t(-1); }, c1, f1, l1, c2, f2, l2, c3, f3, l3, c4, f4, l4, c5, f5, l5, c6, f6, l6, flags);
-}
-
-int32_t mainPlayPause(int32_t flags) {
-  return hostCall("mainPlayPause", int32_t(-1), [](Host&) { return int32_t(-1); }, flags);
-}
-
-int32_t mainPlayStop(int32_t flags) {
-  return hostCall("mainPlayStop", int32_t(-1), [](Host&) { return int32_t(-1); }, flags);
-}
-
-void mainPlayExit(int32_t flags) {
-  hostCallVoid("mainPlayExit", [](Host&) {}, flags);
 }
 
 OP_HANDLE mainLoadOperator(const char* path, int32_t flags) {

@@ -79,6 +79,14 @@ int32_t RenderLibrary::getField(CM_HANDLE render, const OP_IMAGE* image, int32_t
   return 0;
 }
 
+bool RenderLibrary::paintField(int32_t field, const ImageView& target) {
+  if (target.type != OP_IMAGE_YUV420 || target.width < 1 || target.height < 1) return false;
+  const std::optional<MediaFrame> at = sources_.locateField(field);
+  if (!at) return false;
+  pictures_.paint(*at->source, at->frame, field & 1, target);
+  return true;
+}
+
 int32_t RenderLibrary::visibleArea(CM_HANDLE render, int16_t& x0, int16_t& y0, int16_t& x1, int16_t& y1) const {
   if (!valid(render)) return -1;
   const VideoFormat format = host_.config().format;

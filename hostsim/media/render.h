@@ -49,6 +49,10 @@ class RenderLibrary {
   /// when it was fetched lately at that size, else freshly painted. 0, or -1
   /// for a bad handle or image, or a field outside every media.
   int32_t getField(CM_HANDLE render, const OP_IMAGE* image, int32_t field);
+  /// Paints field `field` of the media into a planar picture of any size,
+  /// without the cache: played fields are seen once. False for a field
+  /// outside every media or a picture that is not planar.
+  bool paintField(int32_t field, const ImageView& target);
   /// 0, or -1 for a bad handle.
   int32_t visibleArea(CM_HANDLE render, int16_t& x0, int16_t& y0, int16_t& x1, int16_t& y1) const;
   /// Shows an image scaled to the output monitor. -1 unless three monitors

@@ -30,6 +30,12 @@ bool dumpGui(Host& host, const std::filesystem::path& file);
 nlohmann::ordered_json clipsState(Host& host);
 bool dumpClips(Host& host, const std::filesystem::path& file);
 
+/// The player: its state, the layout and screen area for the next playback,
+/// and every playback with its ranges, layout, output lists, positions and
+/// events.
+nlohmann::ordered_json playbackState(Host& host);
+bool dumpPlayback(Host& host, const std::filesystem::path& file);
+
 /// The host calls made so far, one "name(arguments)" a line, oldest first.
 std::string traceText(Host& host);
 bool dumpTrace(Host& host, const std::filesystem::path& file);

@@ -5,6 +5,7 @@
 #include "hostsim/gui/display.h"
 #include "hostsim/gui/panels.h"
 #include "hostsim/gui/user_input.h"
+#include "hostsim/media/media.h"
 #include "hostsim/program/dumps.h"
 
 namespace hostsim::program {
@@ -44,7 +45,15 @@ Action actionFor(const ScriptCommand& c, const std::filesystem::path& out) {
     case ScriptCommand::Key:
       return [code = uint16_t(c.a), q = uint16_t(c.b)](Host& h) { return h.panels().input().key(code, q); };
     case ScriptCommand::Command:
-      return [id = int32_t(c.a), step = int32_t(c.b)](Host& h) { return h.panels().input().command(id, step); };
+      return [id = int32_t(c.a), step = int32_t(c.b), times = c.times](Host& h) {
+        return h.panels().input().command(id, step, times);
+      };
+    case ScriptCommand::PlayerEnd:
+      return [](Host& h) { return h.media().player().sendEnd(); };
+    case ScriptCommand::PlayerEvent:
+      return [camera = int(c.a) - 1, field = int32_t(c.b)](Host& h) {
+        return h.media().player().sendCameraEvent(camera, field);
+      };
     case ScriptCommand::PointerMove:
       return [x = int16_t(c.a)](Host& h) { return h.panels().input().pointerMove(x, 0); };
     case ScriptCommand::PointerConfirm:
@@ -65,6 +74,8 @@ Action actionFor(const ScriptCommand& c, const std::filesystem::path& out) {
       return [file = out / c.text](Host& h) { return dumpClips(h, file); };
     case ScriptCommand::DumpTrace:
       return [file = out / c.text](Host& h) { return dumpTrace(h, file); };
+    case ScriptCommand::DumpPlayback:
+      return [file = out / c.text](Host& h) { return dumpPlayback(h, file); };
     case ScriptCommand::ForeignScreen:
       return [on = c.a != 0](Host& h) {
         h.panels().input().setForeignScreen(on);

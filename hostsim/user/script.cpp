@@ -50,6 +50,10 @@ class Line {
 
 constexpr int64_t kInt32Max = 0x7FFFFFFF;
 constexpr int64_t kWordMax = 0xFFFFFFFFll;
+// A burst of commands waits in the operator's queue all at once.
+constexpr int64_t kMaxBurst = 100;
+// A camera event's field position: the low 30 bits of its value.
+constexpr int64_t kMaxEventField = 0x3FFFFFFF;
 
 // Two numbers written as AxB, A,B or A:B.
 std::pair<int64_t, int64_t> numberPair(const Line& l, size_t i, char separator, const char* what) {
@@ -220,8 +224,20 @@ ScriptCommand parseSimple(const Line& l) {
   if (verb == "command") {
     ScriptCommand cmd = command(l, ScriptCommand::Command);
     cmd.a = l.number(1, "a command id", 0, kWordMax);
-    if (l.is(2, "step")) cmd.b = l.number(3, "a step", -kInt32Max, kInt32Max), l.end(4);
-    else l.end(2);
+    for (size_t i = 2; i < l.size(); i += 2) {
+      if (l.is(i, "step")) cmd.b = l.number(i + 1, "a step", -kInt32Max, kInt32Max);
+      else if (l.is(i, "times")) cmd.times = int32_t(l.number(i + 1, "a number of messages", 1, kMaxBurst));
+      else l.fail("expected step or times, found \"" + l.word(i) + "\"");
+    }
+    return cmd;
+  }
+  if (verb == "player") {
+    if (l.is(1, "end")) return l.end(2), command(l, ScriptCommand::PlayerEnd);
+    if (!l.is(1, "event")) l.fail("expected player end or player event CAMERA FIELD");
+    ScriptCommand cmd = command(l, ScriptCommand::PlayerEvent);
+    cmd.a = l.number(2, "a camera (1 to 4)", 1, 4);
+    cmd.b = l.number(3, "a field position", 0, kMaxEventField);
+    l.end(4);
     return cmd;
   }
   if (verb == "pointer") {
@@ -256,8 +272,9 @@ ScriptCommand parseSimple(const Line& l) {
     else if (l.is(1, "gui")) cmd = command(l, ScriptCommand::DumpGui);
     else if (l.is(1, "clips")) cmd = command(l, ScriptCommand::DumpClips);
     else if (l.is(1, "trace")) cmd = command(l, ScriptCommand::DumpTrace);
+    else if (l.is(1, "playback")) cmd = command(l, ScriptCommand::DumpPlayback);
     else if (l.is(1, "storyboard")) cmd = command(l, ScriptCommand::DumpStoryboard);
-    else l.fail("expected dump log, gui, clips, trace or storyboard, then a file name");
+    else l.fail("expected dump log, gui, clips, trace, playback or storyboard, then a file name");
     cmd.text = l.word(2);
     if (cmd.text.empty() || cmd.text[0] == '/' || cmd.text.find("..") != std::string::npos)
       l.fail("a dump's file name must stay inside the output folder");

@@ -34,12 +34,14 @@ struct ScriptFile {
 struct ScriptCommand {
   enum Kind {
     ClickCaption, ClickShortcut, ClickAt, Key, Command, PointerMove, PointerConfirm, PointerCancel,
-    Close, Answer, Wait, Screenshot, DumpLog, DumpGui, DumpClips, DumpTrace, DumpStoryboard, ForeignScreen
+    Close, Answer, Wait, Screenshot, DumpLog, DumpGui, DumpClips, DumpTrace, DumpStoryboard, ForeignScreen,
+    DumpPlayback, PlayerEnd, PlayerEvent
   };
   Kind kind = Close;
   int line = 0;
   std::string text;        ///< caption, file name, answer text
-  int64_t a = 0, b = 0;    ///< numbers: code/x, qualifier/y/step/monitor
+  int64_t a = 0, b = 0;    ///< numbers: code/x/camera, qualifier/y/step/monitor/field
+  int32_t times = 1;       ///< for commands: how many messages go at once
   int32_t subEvent = 0;    ///< for clicks: the element event kind (0: a plain click)
   std::optional<int32_t> value;      ///< for clicks: the value the element takes (slider, check box)
   std::optional<std::string> entry;  ///< for clicks on popups and lists: the entry chosen

@@ -74,6 +74,23 @@ TEST_F(ProgramSession, DumpsOfARunLandInTheOutputFolder) {
     EXPECT_NE(trace.find(call), std::string::npos) << call;
 }
 
+TEST_F(ProgramSession, PlayerLinesWithoutAPlaybackAreRefusedAndTheDumpSaysIdle) {
+  ASSERT_EQ(run("clip 1001 \"Stage\" 500\n"
+                "command 0x10010 step 1 times 3\n"
+                "player end\n"
+                "player event 2 100\n"
+                "dump playback playback.json\n"),
+            0)
+      << read("stderr.txt");
+  const nlohmann::json playback = json("out/playback.json");
+  EXPECT_EQ(playback["state"], "idle");
+  EXPECT_TRUE(playback["playbacks"].empty());
+  const std::string log = read("out/host.log");
+  for (const char* line : {"player end: refused: no player runs", "player event: refused: no player runs",
+                           "could not do line 3: player end"})
+    EXPECT_NE(log.find(line), std::string::npos) << line;
+}
+
 TEST_F(ProgramSession, ABadLineStopsTheScriptBeforeAnythingRuns) {
   EXPECT_EQ(run("host gui-look 2\nclip 1 \"a\" 10 recorded 1700000000 until 1600000000\ndump gui gui.json\n"), 2);
   EXPECT_NE(read("stderr.txt").find("session.txt:2: the recording end"), std::string::npos) << read("stderr.txt");
