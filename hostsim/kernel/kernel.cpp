@@ -62,15 +62,20 @@ WaitOutcome Kernel::State::wait(std::unique_lock<std::mutex>& lock, std::optiona
   const auto sectionOpen = [&] { return sectionOwner == std::thread::id() || sectionOwner == me; };
   const auto blockedBySection = [&] { return (needsSection || releasedDepth > 0) && !sectionOpen(); };
   const auto expired = [&] { return noWait || (deadline && clock.now() >= *deadline); };
-  const std::function<bool()> wouldWake = [&] {
-    return shutDown || gone() || (!blockedBySection() && (ready() || expired()));
+  // What other threads ask of a sleeper; made only when this thread sleeps,
+  // so that the many waits that never do stay cheap.
+  std::optional<std::function<bool()>> wouldWake;
+  const auto sleepUntil = [&](std::optional<Nanos> until) {
+    if (!wouldWake)
+      wouldWake.emplace([&] { return shutDown || gone() || (!blockedBySection() && (ready() || expired())); });
+    sleep(lock, until, *wouldWake);
   };
   for (;;) {
     // A deleted task does not take its section back: it is on its way out.
     if (gone()) return WaitOutcome::Deleted;
     if (blockedBySection()) {
       if (shutDown) return WaitOutcome::Deleted;
-      sleep(lock, std::nullopt, wouldWake);
+      sleepUntil(std::nullopt);
       continue;
     }
     const bool isReady = ready();
@@ -107,7 +112,7 @@ WaitOutcome Kernel::State::wait(std::unique_lock<std::mutex>& lock, std::optiona
         continue;
       }
     }
-    sleep(lock, deadline, wouldWake);
+    sleepUntil(deadline);
   }
 }
 
@@ -209,10 +214,12 @@ int32_t Kernel::lock() {
     ++s.sectionDepth;
     return 0;
   }
-  const std::function<bool()> wouldWake = [&] { return s.shutDown || gone() || s.sectionOwner == std::thread::id(); };
-  while (s.sectionOwner != std::thread::id() && !gone()) {
-    if (s.shutDown) return failWith(HOST_ERR_DELETED, -1);
-    s.sleep(guard, std::nullopt, wouldWake);
+  if (s.sectionOwner != std::thread::id()) {
+    const std::function<bool()> wouldWake = [&] { return s.shutDown || gone() || s.sectionOwner == std::thread::id(); };
+    while (s.sectionOwner != std::thread::id() && !gone()) {
+      if (s.shutDown) return failWith(HOST_ERR_DELETED, -1);
+      s.sleep(guard, std::nullopt, wouldWake);
+    }
   }
   if (gone()) return failWith(HOST_ERR_DELETED, -1);
   s.sectionOwner = me;

@@ -18,8 +18,9 @@
 //   takes it back, at the same depth, before it returns.
 // - A deleted task's queue operations, delays and taskLock fail at once with
 //   HOST_ERR_DELETED; a section it held is released.
-// - Once the kernel shuts down, every wait of every thread (tasks or not)
-//   ends with HOST_ERR_DELETED, and the kernel's state outlives them.
+// - Once the kernel shuts down nobody sleeps in it any more: a wait of any
+//   thread (task or not) that would have to sleep ends with HOST_ERR_DELETED,
+//   and the kernel's state outlives the threads woken that way.
 // - A queue keeps room beyond its capacity for urgent messages: a message
 //   taken off a full queue and put back in front (priority 1) is not lost
 //   when another thread filled the freed place meanwhile.

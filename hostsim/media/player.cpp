@@ -93,39 +93,48 @@ int32_t Player::start(const char* call, int cameras, const std::array<PlayRange,
   if (!plan) return refuse(call, problem);
 
   auto p = std::make_unique<Playback>(std::move(*plan), host_.config().format);
+  const TASK_ARG args[10] = {reinterpret_cast<TASK_ARG>(this)};
+  // The task waits for the mutex held here before it looks at the playback.
+  p->taskId = host_.kernel().spawn("hostPlayer", &Player::taskEntry, args);
+  if (p->taskId <= 0) return refuse(call, "the player's task could not start");
   p->serial = ++serial_;
+  p->startedAt = host_.kernel().clock().now();
   const int monitor = host_.display().defaultMonitor();
   p->guiRect = committedRect_.value_or(
       VG_RECT{0, 0, host_.display().screen().width(monitor), host_.display().screen().height(monitor)});
+  p->layout = nextLayout_;
   // A layout's output list belongs to the playback it starts: a later start
   // without a new layout shows no preview rather than a list long gone.
-  p->layout = nextLayout_;
   if (nextLayout_) nextLayout_->layout.outputList = nullptr;
   history_.layout = nextLayout_;
-  if (!p->layout) host_.log().host(4, std::string(call) + ": no multi-camera layout: the pictures are not shown");
-  else if (previewPlace(p->layout->layout.flags) == PreviewPlace::OutputMonitor &&
-           !host_.display().screen().validMonitor(RenderLibrary::kOutputMonitor))
+  if (p->layout) p->outputList = p->layout->layout.outputList;
+  warnAboutLayout(call, *p);
+  p->recordIndex = history_.playbacks.size();
+  history_.playbacks.push_back(startRecord(call, cameras, ranges, *p));
+  current_ = std::move(p);
+  return 0;
+}
+
+void Player::warnAboutLayout(const char* call, const Playback& p) const {
+  if (!p.layout) {
+    host_.log().host(4, std::string(call) + ": no multi-camera layout: the pictures are not shown");
+  } else if (previewPlace(p.layout->layout.flags) == PreviewPlace::OutputMonitor &&
+             !host_.display().screen().validMonitor(RenderLibrary::kOutputMonitor)) {
     host_.log().host(4, std::string(call) + ": no output monitor " + std::to_string(RenderLibrary::kOutputMonitor) +
                             ": the output preview is not shown");
+  }
+}
 
+PlaybackRecord Player::startRecord(const char* call, int cameras,
+                                   const std::array<PlayRange, PlayPlan::kCameras>& ranges, const Playback& p) const {
   PlaybackRecord rec;
   rec.call = call;
   rec.cameras = cameras;
   rec.ranges = ranges;
-  rec.layout = p->layout;
-  rec.guiRect = p->guiRect;
-  if (p->layout && p->layout->layout.outputList) {
-    p->outputList = p->layout->layout.outputList;
-    rec.outputLists.push_back({readOutputList(p->outputList, kMaxOutputPairs), std::nullopt});
-  }
-  const TASK_ARG args[10] = {reinterpret_cast<TASK_ARG>(this)};
-  p->taskId = host_.kernel().spawn("hostPlayer", &Player::taskEntry, args);
-  if (p->taskId <= 0) return refuse(call, "the player's task could not start");
-  p->startedAt = host_.kernel().clock().now();
-  p->recordIndex = history_.playbacks.size();
-  history_.playbacks.push_back(std::move(rec));
-  current_ = std::move(p);
-  return 0;
+  rec.layout = p.layout;
+  rec.guiRect = p.guiRect;
+  if (p.outputList) rec.outputLists.push_back({readOutputList(p.outputList, kMaxOutputPairs), std::nullopt});
+  return rec;
 }
 
 int32_t Player::pause() {

@@ -101,6 +101,9 @@ class Player {
   bool inject(const char* what, int32_t kind, int32_t value);
   void wake();
   int32_t refuse(const char* call, const std::string& why) const;
+  void warnAboutLayout(const char* call, const Playback& p) const;
+  PlaybackRecord startRecord(const char* call, int cameras, const std::array<PlayRange, PlayPlan::kCameras>& ranges,
+                             const Playback& p) const;
   PlaybackRecord& record();
   VG_CORNERS screenBounds(int monitor) const;
 

@@ -132,8 +132,8 @@ void Player::addPictures(const Playback& p, Work& w) const {
     const CameraPlay& c = p.plan.cameras()[i];
     if (!c.clip || !cameraShown(l.flags, i)) continue;
     const auto [x, y] = cameraOrigin(l, i);
-    w.pictures.push_back(
-        {monitor, VG_RECT{x, y, l.pictureWidth, l.pictureHeight}, inGuiRect, c.clip, p.plan.frameOf(i, int32_t(w.step))});
+    const VG_RECT box{x, y, l.pictureWidth, l.pictureHeight};
+    w.pictures.push_back({monitor, box, inGuiRect, c.clip, p.plan.frameOf(i, static_cast<int32_t>(w.step))});
   }
   const PreviewPlace place = previewPlace(l.flags);
   if (place == PreviewPlace::None || !p.outputList) return;

@@ -46,7 +46,12 @@ TEST_F(PlayerTest, ThePlaybackDumpHoldsWhatThePlayerWasGivenAndSent) {
   EXPECT_EQ(p["positions"], (json{10, 11, 12, 13}));
   ASSERT_EQ(p["events"].size(), 1u);
   EXPECT_EQ(p["events"][0],
-            (json{{"kind", 7}, {"value", (1 << 30) | 300}, {"camera", 2}, {"field", 300}, {"at_position", 13}, {"from", "script"}}));
+            (json{{"kind", 7},
+                  {"value", (1 << 30) | 300},
+                  {"camera", 2},
+                  {"field", 300},
+                  {"at_position", 13},
+                  {"from", "script"}}));
   EXPECT_EQ(p["paused_at"], 13);
   EXPECT_EQ(p["stopped"], false);
 

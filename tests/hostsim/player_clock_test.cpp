@@ -25,7 +25,8 @@ TEST_F(PlayerTest, EachStepPlaysOneFrameOnThePlayersTask) {
   ASSERT_TRUE(player().step(3));
   EXPECT_EQ(playLog().positionsSoFar(), frames(10, 13));
   EXPECT_NE(playLog().thread, std::this_thread::get_id());
-  EXPECT_EQ(host().kernel().clock().now(), hostsim::Nanos(3 * 40'000'000)) << "a frame every two fields at 50 fields a second";
+  EXPECT_EQ(host().kernel().clock().now(), hostsim::Nanos(3 * 40'000'000))
+      << "a frame every two fields at 50 fields a second";
 }
 
 TEST_F(PlayerTest, AWaitOfTheCallingThreadLetsThePlayerPlayItsFrames) {
@@ -54,7 +55,8 @@ TEST_F(PlayerTest, ACameraThatRunsOutSendsItsEventAtThatFrame) {
   EXPECT_TRUE(playLog().eventsSoFar().empty());
   ASSERT_TRUE(player().step(1));
   EXPECT_EQ(playLog().positionsSoFar().back(), 120);
-  EXPECT_EQ(playLog().eventsSoFar(), (Events{{7, int32_t((1u << 30) | 240)}})) << "camera 2 (1 in the top bits), field 240";
+  EXPECT_EQ(playLog().eventsSoFar(), (Events{{7, int32_t((1u << 30) | 240)}}))
+      << "camera 2 (1 in the top bits), field 240";
   ASSERT_TRUE(player().step(30));  // frames 121 .. 149, then the end
   EXPECT_EQ(playLog().eventsSoFar().size(), 2u) << "once, then the end of play";
 }
