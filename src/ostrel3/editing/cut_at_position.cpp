@@ -27,19 +27,20 @@ void MulticamOperator::SetCameraAtPosition(int camera) {
   // A later stop of the playback returns the cursor to this cut.
   playStartPos = p;
   NormaliseCutList(cutList);
-  if (playing && (threeMonitors || previewPanel)) handOverOutputList();
+  // From the moment the player accepted the start it reads the list.
+  if ((playStarting || playing) && (threeMonitors || previewPanel)) handOverOutputList();
 }
 
 // The render library keeps reading the list it was given; the new one is
 // built aside and handed over whole.
 void MulticamOperator::handOverOutputList() {
   BuildOutputList(outputListStart);
-  const auto& list = outputLists[currentOutputList & 1];
-  if (list.empty()) {
+  if (cmUpdateFinalList(render.get(), outputLists[currentOutputList].data(), 0) == -1) {
+    // The player goes on with the list it has: the next cut builds over the new one.
     OS3_LOG(kLogFailed);
     return;
   }
-  if (cmUpdateFinalList(render.get(), list.data(), 0) == -1) OS3_LOG(kLogFailed);
+  outputListInPlayer = currentOutputList;
 }
 
 }  // namespace ostrel3

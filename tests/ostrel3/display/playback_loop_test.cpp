@@ -1,0 +1,148 @@
+// Playback through the event loop: what the panel's elements, the keys and
+// the closing do while the player runs, and what the live picture shows.
+#include "hostsim/gui/display.h"
+#include "hostsim/gui/screen.h"
+#include "ostrel3/editing/parser_commands.h"
+#include "playback_fixture.h"
+
+namespace {
+
+using namespace ostrel3_test;
+using ostrel3::CutList;
+
+enum class Leaving { Apply, Leave, Close };
+
+class LeavingDuringPlaybackTest : public PlaybackTest, public ::testing::WithParamInterface<Leaving> {};
+
+// Apply, leave and close first stop the playback; the operator stays.
+TEST_P(LeavingDuringPlaybackTest, OnlyStopsThePlayback) {
+  openWithTwoCameras(50);
+  bool stillRunning = false, stopped = false;
+  int32_t position = -1;
+  click(ostrel3::kPlayButton);
+  waitTicks(12);
+  act([&] {
+    auto& input = host().panels().input();
+    switch (GetParam()) {
+      // A marked element beeps for the user: the loop sees the frame's own confirm.
+      case Leaving::Apply: input.clickElement(op->panelRequest.okElement); break;
+      case Leaving::Leave: input.clickElement(op->panelRequest.cancelElement); break;
+      case Leaving::Close: input.closeScreen(); break;
+    }
+  });
+  act([&] {
+    stillRunning = op->keepRunning;
+    stopped = !playerAlive() && !op->playbackUnderway;
+    position = op->position;
+  });
+  runLoop();
+  EXPECT_TRUE(stillRunning);
+  EXPECT_TRUE(stopped);
+  EXPECT_EQ(position, 50);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, LeavingDuringPlaybackTest,
+                         ::testing::Values(Leaving::Apply, Leaving::Leave, Leaving::Close));
+
+TEST_F(PlaybackTest, MarkedElementsBeepAndChangeNothingWhilePlaying) {
+  openWithTwoCameras(0);
+  op->cutList = CutList{{0, 0}, {30, 1}};
+  CutList during;
+  int beepsDuring = 0;
+  click(ostrel3::kPlayButton);
+  waitTicks(30);
+  act([&] {
+    click(ostrel3::kDeleteCutButton);
+    click(ostrel3::kNextCutButton);
+    click(ostrel3::CameraButtonSlot(2));  // camera 3 has no clip
+  });
+  act([&] {
+    during = op->cutList;
+    beepsDuring = beeps();
+  });
+  runLoop();
+  EXPECT_EQ(during, (CutList{{0, 0}, {30, 1}}));
+  EXPECT_EQ(beepsDuring, 3);
+}
+
+// During playback the play key pauses; pressed again it plays on from the
+// paused frame; the stop key returns to that frame.
+TEST_F(PlaybackTest, ThePlayKeyPausesDuringPlayback) {
+  openWithTwoCameras(100);
+  int32_t pausedAt = -1, screenWhilePaused = 0, playsFrom = -1, stoppedAt = -1;
+  click(ostrel3::kPlayButton);
+  waitTicks(24);
+  act([&] { host().panels().input().command(ostrel3::kPlayCommand, 0); });
+  act([&] {
+    pausedAt = op->resumePos;
+    screenWhilePaused = screen();
+    host().panels().input().command(ostrel3::kPauseCommand, 0);
+  });
+  waitTicks(12);
+  act([&] {
+    playsFrom = lastPlayback().ranges[0].first;
+    host().panels().input().command(ostrel3::kStopCommand, 0);
+  });
+  act([&] { stoppedAt = op->position; });
+  runLoop();
+  EXPECT_GT(pausedAt, 100);
+  EXPECT_EQ(screenWhilePaused, int32_t(VG_PARSER_PLAYBACK));
+  EXPECT_EQ(playsFrom, pausedAt);
+  EXPECT_EQ(stoppedAt, pausedAt);
+}
+
+TEST_F(PlaybackTest, TheHoldKeyStopsWhereThePlaybackIs) {
+  openWithTwoCameras(100);
+  int32_t before = -1, after = -1;
+  click(ostrel3::kPlayButton);
+  waitTicks(24);
+  act([&] {
+    before = op->position;
+    host().panels().input().key('h', 0x800);
+  });
+  act([&] { after = op->position; });
+  runLoop();
+  EXPECT_GT(before, 100);
+  EXPECT_EQ(after, before);
+}
+
+// The live picture is the operator's while stopped and the player's while
+// it plays; after a cut made while stopped it shows the camera in force.
+class LivePictureTest : public PlaybackTest {
+ protected:
+  std::vector<uint32_t> livePicture() {
+    VG_RECT panel{};
+    EXPECT_EQ(vgGetPanelRect(op->previewPanel, &panel), 0);
+    const int16_t x = int16_t(panel.x + op->previewRect.x), y = int16_t(panel.y + op->previewRect.y);
+    return host().display().screen().saveRect(
+        1, VG_CORNERS{x, y, int16_t(x + op->previewRect.width - 1), int16_t(y + op->previewRect.height - 1)});
+  }
+};
+
+TEST_F(LivePictureTest, ShowsTheCameraInForceAfterACut) {
+  openWithTwoCameras(150);
+  ASSERT_NE(op->previewPanel, 0u);
+  op->SelectCamera(0, -1);
+  const auto cameraOne = livePicture();
+  op->SelectCamera(1, -1);
+  const auto cameraTwo = livePicture();
+  EXPECT_NE(cameraTwo, cameraOne);
+  op->SelectCamera(0, -1);
+  EXPECT_EQ(livePicture(), cameraOne);
+  // During playback the operator leaves the picture boxes to the player.
+  op->resumePos = 150;
+  op->PlayStart(-1, -1);
+  play(3);
+  host().calls().clearTrace();
+  op->SelectCamera(1, -1);
+  EXPECT_TRUE(host().calls().traceOf({"cmGetField"}).empty());
+  // The stop returns to the live cut at 153: the operator draws camera 2
+  // there, as it does when camera 2 is chosen again.
+  op->PlayStop(false);
+  EXPECT_EQ(op->position, 153);
+  const auto afterStop = livePicture();
+  op->SelectCamera(1, -1);
+  EXPECT_EQ(livePicture(), afterStop);
+}
+
+}  // namespace
