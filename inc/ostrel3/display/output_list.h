@@ -14,6 +14,11 @@ namespace ostrel3 {
 /// Each camera's clip (0 for none), by camera index.
 using CameraClips = std::array<AV_RECORD, kCameraSlots>;
 
+/// The clip of a camera; 0 for none and for a camera index out of range.
+inline AV_RECORD OutputClipOf(const CameraClips& clips, int32_t camera) {
+  return camera >= 0 && camera < kCameraSlots ? clips[camera] : 0;
+}
+
 /// Fills `out` with the list from `start` on: first (start, the clip in
 /// force just before `start`), then every later cut with its clip, then the
 /// closing (0, 0). A cut exactly at `start` thus comes twice: once with the

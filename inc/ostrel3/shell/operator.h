@@ -281,6 +281,9 @@ class MulticamOperator {
  public:
   /// Cuts to the camera at the position (a camera without a clip makes no cut).
   void SetCameraAtPosition(int camera);
+  /// The cut itself, without its undo step: sets it, keeps the list
+  /// normalised and, while a playback runs, hands the live preview its list.
+  void PutCut(int32_t frame, int camera);
   /// One command of the host's input parser: play, pause, stop, camera keys, jog.
   void HandleKeyCommand(const QueueMessage& message);
   /// A click `x` pixels right of the timeline's left edge.
@@ -361,6 +364,9 @@ class MulticamOperator {
   int32_t currentOutputList = 0;
   /// The list the render library reads; -1 while none plays.
   int32_t outputListInPlayer = -1;
+  /// The current list was made from the cut list as it stands, changed
+  /// since by live cuts only: the next live cut updates it around its frame.
+  bool outputListFollowsCuts = false;
   /// A playback started and not yet stopped (running, starting or paused).
   bool playbackUnderway = false;
   /// Playback turned scrubbing off; it comes back when playback ends or fails.
@@ -371,6 +377,10 @@ class MulticamOperator {
  private:
   /// Both flags change together: starting (1, 0), running (0, 1), neither.
   void setPlayFlags(bool starting, bool running);
+  int32_t nextOutputList() const;
+  void updateOutputList(int32_t frame);
+  /// No player reads an output list any more.
+  void playerGone();
   void refusePlayback();
   bool startPlayer(int32_t first, int32_t last);
   CM_MULTICAM playbackLayout(int32_t first);

@@ -2,17 +2,10 @@
 // the render library does not read, then made current.
 #include "ostrel3/display/output_list.h"
 
+#include "ostrel3/display/live_cut.h"
 #include "ostrel3/shell/operator.h"
 
 namespace ostrel3 {
-
-namespace {
-
-AV_RECORD clipOf(const CameraClips& clips, int32_t camera) {
-  return camera >= 0 && camera < kCameraSlots ? clips[camera] : 0;
-}
-
-}  // namespace
 
 void BuildOutputPairs(const CutList& cuts, int32_t start, const CameraClips& clips, std::vector<CM_OUTPUT_PAIR>& out) {
   out.clear();
@@ -21,9 +14,9 @@ void BuildOutputPairs(const CutList& cuts, int32_t start, const CameraClips& cli
   // The cut in force just before `start`; with none after it, the last cut.
   if (it != cuts.begin()) --it;
   if (it != cuts.end()) {
-    if (const AV_RECORD clip = clipOf(clips, it->second)) out.push_back({start, clip});
+    if (const AV_RECORD clip = OutputClipOf(clips, it->second)) out.push_back({start, clip});
     for (++it; it != cuts.end(); ++it)
-      if (const AV_RECORD clip = clipOf(clips, it->second)) out.push_back({it->first, clip});
+      if (const AV_RECORD clip = OutputClipOf(clips, it->second)) out.push_back({it->first, clip});
   }
   out.push_back({0, 0});
 }
@@ -34,11 +27,28 @@ CameraClips MulticamOperator::cameraClips() const {
   return clips;
 }
 
+// The render library may be reading the list it was given last: a new list
+// goes into the other one, and only then becomes current.
+int32_t MulticamOperator::nextOutputList() const {
+  return outputListInPlayer >= 0 ? 1 - outputListInPlayer : 1 - currentOutputList;
+}
+
 void MulticamOperator::BuildOutputList(int32_t start) {
-  // The render library may be reading the list it was given last: the new
-  // list goes into the other one, and only then becomes current.
-  currentOutputList = outputListInPlayer >= 0 ? 1 - outputListInPlayer : 1 - currentOutputList;
+  currentOutputList = nextOutputList();
   BuildOutputPairs(cutList, start, cameraClips(), outputLists[currentOutputList]);
+}
+
+void MulticamOperator::updateOutputList(int32_t frame) {
+  const int32_t from = currentOutputList, to = nextOutputList();
+  // After a refused handover the list to fill is the current one itself.
+  if (!outputListFollowsCuts || to == from) return BuildOutputList(outputListStart);
+  currentOutputList = to;
+  UpdateOutputPairs(outputLists[from], cutList, outputListStart, frame, cameraClips(), outputLists[to]);
+}
+
+void MulticamOperator::playerGone() {
+  outputListInPlayer = -1;
+  outputListFollowsCuts = false;
 }
 
 }  // namespace ostrel3

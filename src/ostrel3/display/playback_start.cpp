@@ -43,6 +43,7 @@ void MulticamOperator::PlayStart(int32_t first, int32_t last) {
   playStartPos = resumePos;
   vgInactivateElement(panelRequest.panel, elementSlots[kPauseButton]);
   if (!startPlayer(first, last)) {
+    playerGone();
     // A paused playback that could not resume stays paused, scrubbing off.
     if (!playbackUnderway) resumeScrubbing();
     return;
@@ -98,6 +99,7 @@ CM_MULTICAM MulticamOperator::playbackLayout(int32_t first) {
   if (preview != OutputPreview::None) {
     outputListStart = PlaybackStartOf(resumePos, first);
     BuildOutputList(outputListStart);
+    outputListFollowsCuts = true;
     places.outputList = outputLists[currentOutputList].data();
   } else {
     places.preview = VG_RECT{};

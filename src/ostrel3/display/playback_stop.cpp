@@ -36,7 +36,7 @@ void MulticamOperator::PlayPauseToggle() {
     // The player goes; the panel keeps its marks and scrubbing stays off
     // until the playback is resumed or stopped.
     player.end();
-    outputListInPlayer = -1;
+    playerGone();
     return;
   }
   if (!playStarting && resumePos > 0) return PlayStart(-1, -1);
@@ -62,7 +62,7 @@ void MulticamOperator::PlayStop(bool fromPlayer) {
   const BusyPointer busy;
   vgInactivateElement(panelRequest.panel, elementSlots[kPauseButton]);
   player.end();
-  outputListInPlayer = -1;
+  playerGone();
   RedrawTimeline(false);
   UpdateCursor(true);
   resumeScrubbing();
