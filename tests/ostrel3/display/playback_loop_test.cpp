@@ -91,6 +91,23 @@ TEST_F(PlaybackTest, ThePlayKeyPausesDuringPlayback) {
   EXPECT_EQ(stoppedAt, pausedAt);
 }
 
+// The play key, like the play button, plays from the cursor, also after
+// the cursor left the frame where the last playback began.
+TEST_F(PlaybackTest, ThePlayKeyPlaysFromTheCursor) {
+  openWithTwoCameras(100);
+  act([&] { host().panels().input().command(ostrel3::kPlayCommand, 0); });
+  act([&] { host().panels().input().command(ostrel3::kStopCommand, 0); });
+  act([&] {
+    op->position = 180;
+    host().panels().input().command(ostrel3::kPlayCommand, 0);
+  });
+  runLoop();
+  const auto playbacks = player().history().playbacks;
+  ASSERT_EQ(playbacks.size(), 2u);
+  EXPECT_EQ(playbacks[0].ranges[0].first, 100);
+  EXPECT_EQ(playbacks[1].ranges[0].first, 180);
+}
+
 TEST_F(PlaybackTest, TheHoldKeyStopsWhereThePlaybackIs) {
   openWithTwoCameras(100);
   int32_t before = -1, after = -1;
