@@ -149,6 +149,7 @@ void MulticamOperator::markPlaybackElements() {
 void MulticamOperator::unmarkPlaybackElements() { playbackMarks.clear(); }
 
 void MulticamOperator::switchPlaybackScreen(bool playback) {
+  if (!panelRequest.panel) return;  // no panel, no input context
   if (vgSetRootPanelParserID(panelRequest.panel, playback ? VG_PARSER_PLAYBACK : VG_PARSER_MAIN) == -1)
     OS3_LOG(kLogFailed);
 }

@@ -1,5 +1,7 @@
 // Pause, resume and stop, and the player's messages: where the cursor ends,
 // what the next start plays, and the flags' states on the way.
+#include <algorithm>
+
 #include "ostrel3/display/overview_gate.h"
 #include "playback_fixture.h"
 
@@ -150,6 +152,44 @@ TEST_F(PlaybackTest, ACameraThatRanOutHandsOverToCameraOne) {
   op->PlayStop(false);
   op->HandlePlayCamera(1, 2 * 200);
   EXPECT_EQ(op->cutList, (CutList{{0, 1}, {150, 0}}));
+}
+
+// The list the player reads is never the one rewritten: live cuts use the
+// two lists in turn, and after a refused handover the next cut rewrites the
+// list the player never got.
+TEST_F(PlaybackTest, LiveCutsAlternateTheListsAndSpareThePlayersOne) {
+  openWithTwoCameras(0);
+  op->PlayStart(-1, -1);
+  play(2);
+  const int32_t first = op->currentOutputList;
+  ASSERT_EQ(op->outputListInPlayer, first);
+  const auto cutTo = [&](int32_t frame, int camera) {
+    op->position = frame;
+    op->SelectCamera(camera, -1);
+  };
+  cutTo(40, 1);
+  EXPECT_EQ(op->currentOutputList, 1 - first);
+  EXPECT_EQ(op->outputListInPlayer, 1 - first);
+  cutTo(60, 0);
+  EXPECT_EQ(op->currentOutputList, first);
+  const std::vector<CM_OUTPUT_PAIR> held = op->outputLists[first];
+  const auto untouched = [&] {
+    const auto& list = op->outputLists[first];
+    return list.size() == held.size() && std::equal(list.begin(), list.end(), held.begin(), [](auto& a, auto& b) {
+             return a.start == b.start && a.clip == b.clip;
+           });
+  };
+  host().calls().failNth("cmUpdateFinalList", 1);
+  cutTo(80, 1);
+  EXPECT_EQ(op->outputListInPlayer, first) << "the player goes on with its list";
+  EXPECT_EQ(op->currentOutputList, 1 - first);
+  cutTo(100, 0);
+  EXPECT_TRUE(untouched()) << "the list the player read was never rewritten";
+  EXPECT_EQ(op->outputListInPlayer, 1 - first);
+  cutTo(120, 1);
+  EXPECT_EQ(op->outputListInPlayer, first);
+  const std::vector<CM_OUTPUT_PAIR> shown = lastPlayback().outputLists.back().pairs;
+  EXPECT_EQ(shown.size(), 6u) << "the cuts at 0, 40, 60, 80, 100 and 120";
 }
 
 TEST_F(PlaybackTest, ACutBeforeTheFirstFrameLandsWherePlaybackStarts) {
