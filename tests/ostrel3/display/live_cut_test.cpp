@@ -24,7 +24,7 @@ CutList randomCuts(std::mt19937& random, bool normalised) {
   return cuts;
 }
 
-TEST(LiveCutTest, AgreesWithTheWholeListWalksOnEveryKindOfCut) {
+TEST(LiveCutUpdateTest, AgreesWithTheWholeListWalksOnEveryKindOfCut) {
   std::mt19937 random(20240611);
   for (int trial = 0; trial < 20000; ++trial) {
     const bool normalised = trial % 4 != 0;

@@ -65,62 +65,33 @@ TEST_F(PlaybackTest, MarkedElementsBeepAndChangeNothingWhilePlaying) {
   EXPECT_EQ(beepsDuring, 3);
 }
 
-// During playback the play key pauses; pressed again it plays on from the
-// paused frame; the stop key returns to that frame.
-TEST_F(PlaybackTest, ThePlayKeyPausesDuringPlayback) {
+// The keys during playback: the play key plays from the cursor, pauses
+// while playing and goes on from the paused frame; the hold key stops where
+// the playback is.
+TEST_F(PlaybackTest, TheKeysPlayPauseAndHold) {
   openWithTwoCameras(100);
-  int32_t pausedAt = -1, screenWhilePaused = 0, playsFrom = -1, stoppedAt = -1;
-  click(ostrel3::kPlayButton);
+  int32_t pausedAt = -1, heldAt = -1;
+  auto& input = host().panels().input();
+  act([&] { input.command(ostrel3::kPlayCommand, 0); });
   waitTicks(24);
-  act([&] { host().panels().input().command(ostrel3::kPlayCommand, 0); });
+  act([&] { input.command(ostrel3::kPlayCommand, 0); });
   act([&] {
     pausedAt = op->resumePos;
-    screenWhilePaused = screen();
-    host().panels().input().command(ostrel3::kPauseCommand, 0);
+    input.command(ostrel3::kPlayCommand, 0);
   });
   waitTicks(12);
   act([&] {
-    playsFrom = lastPlayback().ranges[0].first;
-    host().panels().input().command(ostrel3::kStopCommand, 0);
+    heldAt = op->position;
+    input.key('h', 0x800);
   });
-  act([&] { stoppedAt = op->position; });
-  runLoop();
-  EXPECT_GT(pausedAt, 100);
-  EXPECT_EQ(screenWhilePaused, int32_t(VG_PARSER_PLAYBACK));
-  EXPECT_EQ(playsFrom, pausedAt);
-  EXPECT_EQ(stoppedAt, pausedAt);
-}
-
-// The play key, like the play button, plays from the cursor, also after
-// the cursor left the frame where the last playback began.
-TEST_F(PlaybackTest, ThePlayKeyPlaysFromTheCursor) {
-  openWithTwoCameras(100);
-  act([&] { host().panels().input().command(ostrel3::kPlayCommand, 0); });
-  act([&] { host().panels().input().command(ostrel3::kStopCommand, 0); });
-  act([&] {
-    op->position = 180;
-    host().panels().input().command(ostrel3::kPlayCommand, 0);
-  });
+  act([&] { EXPECT_EQ(op->position, heldAt); });
   runLoop();
   const auto playbacks = player().history().playbacks;
   ASSERT_EQ(playbacks.size(), 2u);
   EXPECT_EQ(playbacks[0].ranges[0].first, 100);
-  EXPECT_EQ(playbacks[1].ranges[0].first, 180);
-}
-
-TEST_F(PlaybackTest, TheHoldKeyStopsWhereThePlaybackIs) {
-  openWithTwoCameras(100);
-  int32_t before = -1, after = -1;
-  click(ostrel3::kPlayButton);
-  waitTicks(24);
-  act([&] {
-    before = op->position;
-    host().panels().input().key('h', 0x800);
-  });
-  act([&] { after = op->position; });
-  runLoop();
-  EXPECT_GT(before, 100);
-  EXPECT_EQ(after, before);
+  EXPECT_GT(pausedAt, 100);
+  EXPECT_EQ(playbacks[1].ranges[0].first, pausedAt);
+  EXPECT_GT(heldAt, pausedAt);
 }
 
 // The live picture is the operator's while stopped and the player's while
