@@ -34,11 +34,14 @@ struct CM_MULTICAM {
   int16_t previewWidth, previewHeight;  ///< byte 40
   const CM_OUTPUT_PAIR* outputList;     ///< byte 48 (pointer-sized, aligned)
 };
+static_assert(offsetof(CM_MULTICAM, pictureWidth) == 4);
+static_assert(offsetof(CM_MULTICAM, origin) == 8);
 static_assert(offsetof(CM_MULTICAM, reserved) == 24);
 static_assert(offsetof(CM_MULTICAM, origin56) == 28);
 static_assert(offsetof(CM_MULTICAM, previewLeft) == 36);
 static_assert(offsetof(CM_MULTICAM, previewWidth) == 40);
 static_assert(offsetof(CM_MULTICAM, outputList) == 48);
+static_assert(sizeof(CM_MULTICAM) == 56, "the host's 48-byte record with a pointer-sized, aligned list address");
 
 extern "C" {
 

@@ -18,7 +18,11 @@
 #include "host/vreq.h"
 #include "ostrel3/shell/holders.h"
 #include "ostrel3/shell/panel_area.h"
+#include "ostrel3/display/output_list.h"
 #include "ostrel3/display/picture_cache.h"
+#include "ostrel3/display/playback_marks.h"
+#include "ostrel3/display/playback_plan.h"
+#include "ostrel3/display/player_session.h"
 #include "ostrel3/editing/cut_geometry.h"
 #include "ostrel3/project/project_io.h"
 #include "ostrel3/project/project_model.h"
@@ -88,18 +92,10 @@ class MulticamOperator {
   void RedrawAll();
 
   // ---- Operations that arrive with later work: recognised, they do nothing yet ----
-  void PlayStart(int32_t first, int32_t last);
-  void PlayStop(bool fromPlayer);
-  void PlayPauseToggle();
-  void PlaybackPosition(int32_t fields);
-  void HandlePlayCamera(int32_t camera, int32_t fields);
   bool ScrubStart();
   void ScrubStop();
   void ScrubUpdate(bool silent);
   void ClearWaveformStrip();
-  /// Builds the live preview's output list from `start` on into the list
-  /// not in use, and makes it the current one.
-  void BuildOutputList(int32_t start);
   void AssignSceneToActiveCamera();
   void RemoveClipFromActiveCamera();
   void SynchroniseCameras();
@@ -129,8 +125,6 @@ class MulticamOperator {
   std::u16string projectName;
   SnapshotHistory undoHistory;
   SnapshotHistory redoHistory;
-  std::array<std::vector<CM_OUTPUT_PAIR>, 2> outputLists;
-  int32_t currentOutputList = 0;
   MessageQueue scrubCommandQueue;
   std::array<std::vector<int16_t>, 2> scrubBuffers;
   int32_t nextScrubBuffer = 0;
@@ -150,7 +144,6 @@ class MulticamOperator {
   bool settingsChanged = false;
   bool threeMonitors = false;
   bool renderReady = false;
-  MAIN_PLAY_CALLBACKS playCallbacks{};
   int16_t textLineHeight = 0;
   int16_t timelineGap = 12;
   int16_t timelineMargin = 6;
@@ -180,13 +173,6 @@ class MulticamOperator {
   bool mainScrub = true;
   int32_t showOutPreview = 1;
   int32_t projectLength = 0;
-
-  // Playback state.
-  bool playStarting = false;
-  bool playing = false;
-  int32_t resumePos = 0;
-  int32_t playStartPos = 0;
-  int32_t outputListStart = 0;
 
   // Move-cut mode.
   bool moveMode = false;
@@ -295,6 +281,9 @@ class MulticamOperator {
  public:
   /// Cuts to the camera at the position (a camera without a clip makes no cut).
   void SetCameraAtPosition(int camera);
+  /// The cut itself, without its undo step: sets it, keeps the list
+  /// normalised and, while a playback runs, hands the live preview its list.
+  void PutCut(int32_t frame, int camera);
   /// One command of the host's input parser: play, pause, stop, camera keys, jog.
   void HandleKeyCommand(const QueueMessage& message);
   /// A click `x` pixels right of the timeline's left edge.
@@ -334,6 +323,75 @@ class MulticamOperator {
   void drawCutBar(int16_t minLabel);
   void drawPositionMarker();
   void drawZoomBar();
+
+  // Playback
+ public:
+  /// Plays the cameras side by side from `first` (negative: from resumePos)
+  /// to `last` (-1: to the end of the timeline).
+  void PlayStart(int32_t first, int32_t last);
+  /// Ends a starting, running or paused playback: the position goes back to
+  /// where it started. `fromPlayer`: the player reported the end of play.
+  void PlayStop(bool fromPlayer);
+  /// Pauses a running playback; resumes a paused one.
+  void PlayPauseToggle();
+  /// The player's position message, in fields (two a frame).
+  void PlaybackPosition(int32_t fields);
+  /// The player's report that `camera`'s material ran out at `fields`.
+  void HandlePlayCamera(int32_t camera, int32_t fields);
+  /// Builds the live preview's output list from `start` on into the list
+  /// the render library does not read, and makes it the current one.
+  void BuildOutputList(int32_t start);
+  /// The last frame every camera in use has material for; the largest frame
+  /// when no camera has a clip.
+  int32_t TimelineLastFrame();
+  /// Each camera's clip (0 for none), by camera index.
+  CameraClips cameraClips() const;
+
+  /// Set when the player accepted the start, cleared by its first position.
+  bool playStarting = false;
+  /// Set by the first position message, cleared by pause and stop.
+  bool playing = false;
+  /// Where PlayStart(-1, ...) starts: the paused frame, or the position.
+  int32_t resumePos = 0;
+  /// resumePos when PlayStart began (or the last live cut): a stop returns there.
+  int32_t playStartPos = 0;
+  /// The start frame of the output list of the running playback.
+  int32_t outputListStart = 0;
+  /// Handed to mainPlayInit: record size, position and event callbacks.
+  MAIN_PLAY_CALLBACKS playCallbacks{};
+  /// Two output lists used in turn, the current one by index.
+  std::array<std::vector<CM_OUTPUT_PAIR>, 2> outputLists;
+  int32_t currentOutputList = 0;
+  /// The list the render library reads; -1 while none plays.
+  int32_t outputListInPlayer = -1;
+  /// The current list was made from the cut list as it stands, changed
+  /// since by live cuts only: the next live cut updates it around its frame.
+  bool outputListFollowsCuts = false;
+  /// A playback started and not yet stopped (running, starting or paused).
+  bool playbackUnderway = false;
+  /// Playback turned scrubbing off; it comes back when playback ends or fails.
+  bool scrubHeldForPlayback = false;
+  PlaybackMarks playbackMarks;
+  PlayerSession player;
+
+ private:
+  /// Both flags change together: starting (1, 0), running (0, 1), neither.
+  void setPlayFlags(bool starting, bool running);
+  int32_t nextOutputList() const;
+  void updateOutputList(int32_t frame);
+  /// No player reads an output list any more.
+  void playerGone();
+  void refusePlayback();
+  bool startPlayer(int32_t first, int32_t last);
+  CM_MULTICAM playbackLayout(int32_t first);
+  OutputPreview outputPreview() const;
+  VG_RECT outputPreviewRect(OutputPreview preview);
+  CameraClipMask camerasWithClip() const;
+  void markPlaybackElements();
+  void unmarkPlaybackElements();
+  void endPausedPlayback(bool fromPlayer);
+  void resumeScrubbing();
+  void switchPlaybackScreen(bool playback);
 };
 
 /// The live main object of a run; null outside a run. The host's player

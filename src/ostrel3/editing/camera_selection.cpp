@@ -30,8 +30,8 @@ void MulticamOperator::SelectCamera(int camera, int buttonSlot) {
   SetCameraAtPosition(camera);
   RedrawTimeline(false);
   // The active camera's picture is what the output monitor and the live
-  // picture show.
-  if (threeMonitors || previewPanel) ShowCameraPicture(camera);
+  // picture show; during playback the player draws them from the edit.
+  if ((threeMonitors || previewPanel) && !playStarting && !playing) ShowCameraPicture(camera);
   MarkActiveCamera(false);
   UpdateCameraPanel(camera, true);
 }

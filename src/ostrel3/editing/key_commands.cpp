@@ -44,6 +44,8 @@ void MulticamOperator::HandleKeyCommand(const QueueMessage& message) {
     case kPlayCommand:
       if (moving) return EndMoveCut(false);
       FlashElement(panel, elementSlots[kPlayButton]);
+      // As the play button: from the cursor, wherever the last playback began.
+      resumePos = position;
       return PlayStart(-1, -1);
     case kPauseCommand:
       if (playing) {

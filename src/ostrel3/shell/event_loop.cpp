@@ -113,10 +113,6 @@ void MulticamOperator::handleClose() {
 void MulticamOperator::handlePlayback(const QueueMessage& message) {
   switch (message.msgClass) {
     case kMsgPlayPosition:
-      if (message.position < 10 && !IsCameraSelectable(activeCamera)) {
-        activeCamera = 0;
-        vgActivateElement(panelRequest.panel, elementSlots[CameraButtonSlot(0)]);
-      }
       return PlaybackPosition(message.position);
     case kMsgPlayStopped:
       return PlayStop(true);

@@ -61,6 +61,8 @@ void MulticamOperator::initialiseDisplayMetrics() {
 MulticamOperator::~MulticamOperator() { teardown(); }
 
 void MulticamOperator::teardown() noexcept {
+  // The player's callbacks post to the event queue: it goes first.
+  player.end();
   ReleaseTransitionPicker();
   pictures.release();
   if (renderReady) {

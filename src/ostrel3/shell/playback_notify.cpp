@@ -2,6 +2,8 @@
 // events; the operator turns them into messages for its event loop.
 #include "ostrel3/shell/playback_notify.h"
 
+#include <algorithm>
+#include <climits>
 #include <exception>
 
 #include "host/msgq.h"
@@ -58,10 +60,15 @@ void PurgeQueue(MSG_Q_ID queue) {
 void PostPlayPosition(int32_t frame) {
   MulticamOperator* op = currentOperator.load();
   if (!op) return;
+  // Purge and post under one lock: no other sender's position can slip in
+  // between, so at most one position waits however many threads report.
+  const bool locked = taskLock() != -1;
+  if (!locked) OS3_LOG(kLogFailed);
   PurgeQueue(op->eventQueue.get());
   QueueMessage m = playMessage(kMsgPlayPosition);
-  m.position = frame * 2;
+  m.position = static_cast<int32_t>(std::clamp<int64_t>(2 * int64_t(frame), INT32_MIN, INT32_MAX));
   post(m);
+  if (locked && taskUnlock() == -1) OS3_LOG(kLogFailed);
 }
 
 void PostPlayStopped() { post(playMessage(kMsgPlayStopped)); }
