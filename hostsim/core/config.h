@@ -44,6 +44,9 @@ struct HostConfig {
   std::filesystem::path resourceDir;
   /// Record every host call in the trace (tests); benchmarks switch it off.
   bool trace = true;
+  /// Keep every output list handed to the player, for `dump playback` and
+  /// tests; benchmarks switch it off (the lists are then recorded empty).
+  bool recordPlayback = true;
   /// Render library version (major, minor).
   int32_t renderMajor = 43, renderMinor = 1;
   /// The GUI's look as vgGetGuiLook reports it (1 classic, 2 the newer look).

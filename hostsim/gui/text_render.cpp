@@ -111,6 +111,9 @@ std::vector<std::u16string_view> splitLines(std::u16string_view text) {
 int lineLeft(VG_CORNERS box, size_t cells, TextStyle::Align align) {
   const int boxWidth = box.x1 - box.x0 + 1;
   const int width = static_cast<int>(cells) * kCell;
+  // A text wider than its box shows its beginning, as the host's GUI does:
+  // a centred one cut on both sides would read as nothing.
+  if (width > boxWidth) return box.x0;
   switch (align) {
     case TextStyle::Centre: return box.x0 + (boxWidth - width) / 2;
     case TextStyle::Right: return box.x1 + 1 - width;

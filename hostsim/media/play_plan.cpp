@@ -76,12 +76,6 @@ int64_t FrameTimes::firstAfter(Nanos elapsed) const {
   return elapsed.count() * denominator_ / numerator_ + 1;
 }
 
-std::vector<CM_OUTPUT_PAIR> readOutputList(const CM_OUTPUT_PAIR* first, size_t limit) {
-  std::vector<CM_OUTPUT_PAIR> pairs;
-  for (const CM_OUTPUT_PAIR* p = first; p && p->clip && pairs.size() < limit; ++p) pairs.push_back(*p);
-  return pairs;
-}
-
 AV_RECORD outputClipAt(const CM_OUTPUT_PAIR* first, int32_t frame, size_t limit) {
   AV_RECORD shown = 0;
   size_t read = 0;

@@ -85,9 +85,6 @@ class FrameTimes {
   int64_t numerator_, denominator_;  ///< nanoseconds a frame, as a fraction
 };
 
-/// Pairs of an output list up to and without its closing (0, 0) pair; at
-/// most `limit` pairs are read.
-std::vector<CM_OUTPUT_PAIR> readOutputList(const CM_OUTPUT_PAIR* first, size_t limit);
 /// The clip the edit shows at `frame`: that of the last pair starting at or
 /// before it (of pairs with the same start the later one counts); 0 before
 /// the first pair or for an empty list.

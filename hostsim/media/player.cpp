@@ -133,7 +133,7 @@ PlaybackRecord Player::startRecord(const char* call, int cameras,
   rec.ranges = ranges;
   rec.layout = p.layout;
   rec.guiRect = p.guiRect;
-  if (p.outputList) rec.outputLists.push_back({readOutputList(p.outputList, kMaxOutputPairs), std::nullopt});
+  if (p.outputList) rec.addOutputList(host_.config().recordPlayback ? p.outputList : nullptr, kMaxOutputPairs);
   return rec;
 }
 
@@ -194,7 +194,7 @@ int32_t Player::updateOutputList(CM_HANDLE render, const CM_OUTPUT_PAIR* first) 
   current_->outputList = first;
   current_->listShown = false;
   current_->listRecord = record().outputLists.size();
-  record().outputLists.push_back({readOutputList(first, kMaxOutputPairs), std::nullopt});
+  record().addOutputList(host_.config().recordPlayback ? first : nullptr, kMaxOutputPairs);
   return 0;
 }
 

@@ -140,9 +140,13 @@ void Player::addPictures(const Playback& p, Work& w) const {
   const int previewMonitor = place == PreviewPlace::Panel ? monitor : RenderLibrary::kOutputMonitor;
   if (!host_.display().screen().validMonitor(previewMonitor)) return;
   const AV_RECORD clip = outputClipAt(p.outputList, w.position, kMaxOutputPairs);
-  w.pictures.push_back({previewMonitor, VG_RECT{l.previewLeft, l.previewTop, l.previewWidth, l.previewHeight},
-                        place == PreviewPlace::Panel ? inGuiRect : screenBounds(previewMonitor), clip,
-                        clip ? std::optional(w.position) : std::nullopt});
+  const VG_CORNERS bounds = place == PreviewPlace::Panel ? inGuiRect : screenBounds(previewMonitor);
+  // On the output monitor the edit fills the whole picture, as the render
+  // library's own output does, whatever size the layout names.
+  const VG_RECT where = place == PreviewPlace::Panel
+                            ? VG_RECT{l.previewLeft, l.previewTop, l.previewWidth, l.previewHeight}
+                            : VG_RECT{bounds.x0, bounds.y0, int16_t(bounds.x1 - bounds.x0 + 1), int16_t(bounds.y1 - bounds.y0 + 1)};
+  w.pictures.push_back({previewMonitor, where, bounds, clip, clip ? std::optional(w.position) : std::nullopt});
 }
 
 void Player::perform(const Work& w) {

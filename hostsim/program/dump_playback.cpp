@@ -68,11 +68,13 @@ int cameraOf(const PlaybackRecord& p, AV_RECORD clip) {
 
 json outputListsJson(const PlaybackRecord& p) {
   json lists = json::array();
-  for (const OutputListRecord& list : p.outputLists) {
+  const std::vector<std::vector<CM_OUTPUT_PAIR>> all = p.allOutputListPairs();
+  for (size_t i = 0; i < all.size(); ++i) {
     json pairs = json::array();
-    for (const CM_OUTPUT_PAIR& pair : list.pairs)
+    for (const CM_OUTPUT_PAIR& pair : all[i])
       pairs.push_back({{"start", pair.start}, {"clip", pair.clip}, {"camera", cameraOf(p, pair.clip)}});
-    lists.push_back({{"from_frame", list.fromFrame ? json(*list.fromFrame) : json(nullptr)}, {"pairs", pairs}});
+    const auto& from = p.outputLists[i].fromFrame;
+    lists.push_back({{"from_frame", from ? json(*from) : json(nullptr)}, {"pairs", pairs}});
   }
   return lists;
 }

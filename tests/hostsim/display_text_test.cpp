@@ -62,6 +62,20 @@ TEST_F(Text, AlignmentBitsPlaceTheText) {
   EXPECT_GE(right.front(), 144);
 }
 
+// A centred name in a narrow segment once lost both its ends and read as
+// nonsense beside its neighbours ("age le rdience").
+TEST_F(Text, ATextWiderThanItsBoxShowsItsBeginningWhateverItsAlignment) {
+  for (uint32_t align : {0x01u, 0x02u, 0x04u}) {
+    const int16_t y = int16_t(100 + 20 * align);
+    ASSERT_EQ(vgBoxText(0, u".WWWWWWWWW", 200, y, 24, 16, align), 0);
+    // The first cell holds the narrow dot, not a W from the middle of the text.
+    const auto firstCell = inkedColumns({200, y, 207, int16_t(y + 15)});
+    EXPECT_GE(firstCell.size(), 1u) << align;
+    EXPECT_LE(firstCell.size(), 3u) << "align " << align;
+    EXPECT_TRUE(inkedColumns({224, y, 260, int16_t(y + 15)}).empty()) << align;
+  }
+}
+
 TEST_F(Text, MiddleBitCentresVertically) {
   ASSERT_EQ(vgBoxText(0, u"H", 0, 0, 8, 60, 0), 0);
   ASSERT_EQ(vgBoxText(0, u"H", 20, 0, 8, 60, 0x10), 0);

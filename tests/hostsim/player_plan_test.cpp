@@ -3,7 +3,10 @@
 // the clip an output list names at a frame, and layout checks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "hostsim/media/play_plan.h"
+#include "hostsim/media/playback_record.h"
 
 namespace {
 
@@ -98,8 +101,6 @@ TEST(OutputList, TheLastPairStartingAtOrBeforeAFrameCounts) {
   EXPECT_EQ(hostsim::outputClipAt(list, 100, 100), kClipB) << "of two pairs at one frame the later one";
   EXPECT_EQ(hostsim::outputClipAt(list, 199, 100), kClipB);
   EXPECT_EQ(hostsim::outputClipAt(list, 5000, 100), kClipA);
-  EXPECT_EQ(hostsim::readOutputList(list, 100).size(), 3u);
-  EXPECT_EQ(hostsim::readOutputList(list, 2).size(), 2u) << "read no further than the limit";
   const CM_OUTPUT_PAIR empty[] = {{0, 0}};
   EXPECT_EQ(hostsim::outputClipAt(empty, 0, 100), 0u);
   EXPECT_EQ(hostsim::outputClipAt(nullptr, 0, 100), 0u);
@@ -119,6 +120,42 @@ TEST(Layout, ProblemsOfSizes) {
   EXPECT_EQ(hostsim::previewPlace(0x200), hostsim::PreviewPlace::Panel);
   EXPECT_EQ(hostsim::previewPlace(0x600), hostsim::PreviewPlace::OutputMonitor);
   EXPECT_EQ(hostsim::layoutProblem(CM_MULTICAM{}, 1920, 1080), "") << "nothing shown needs no size";
+}
+
+// Every list handed over is kept as its change to the one before; reading
+// them back must give each list whole, whatever changed.
+TEST(OutputListRecord, EachListReadsBackWholeFromItsChange) {
+  using Pairs = std::vector<CM_OUTPUT_PAIR>;
+  const std::vector<Pairs> lists = {
+      {{0, kClipA}, {100, kClipB}, {200, kClipA}},
+      {{0, kClipA}, {100, kClipB}, {200, kClipA}},                // the same again
+      {{0, kClipA}, {100, kClipB}, {150, kClipA}, {200, kClipB}},  // a cut in the middle
+      {{0, kClipA}, {100, kClipB}, {150, kClipA}},                // shorter at the end
+      {{50, kClipB}, {100, kClipB}, {150, kClipA}},               // changed at the start
+      {},                                                         // empty
+      {{0, kClipB}, {10, kClipA}}};
+  hostsim::PlaybackRecord rec;
+  for (const Pairs& l : lists) {
+    Pairs closed = l;
+    closed.push_back({0, 0});
+    rec.addOutputList(closed.data(), 1000);
+  }
+  const auto same = [](const Pairs& a, const Pairs& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) {
+             return x.start == y.start && x.clip == y.clip;
+           });
+  };
+  const auto all = rec.allOutputListPairs();
+  ASSERT_EQ(all.size(), lists.size());
+  for (size_t i = 0; i < lists.size(); ++i) {
+    EXPECT_TRUE(same(all[i], lists[i])) << "list " << i;
+    EXPECT_TRUE(same(rec.outputListPairs(i), lists[i])) << "list " << i;
+  }
+  EXPECT_TRUE(rec.outputLists[1].middle.empty()) << "an unchanged list keeps nothing of its own";
+  EXPECT_EQ(rec.outputLists[2].middle.size(), 2u) << "a cut keeps only the pairs around it";
+  const CM_OUTPUT_PAIR longList[] = {{0, kClipA}, {1, kClipB}, {2, kClipA}, {0, 0}};
+  rec.addOutputList(longList, 2);
+  EXPECT_EQ(rec.outputListPairs(rec.outputLists.size() - 1).size(), 2u) << "read no further than the limit";
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ TEST_F(PlayerThreadsTest, OutputListsSwappedWhileThePlayerReadsThem) {
   int shown = 0;
   for (const auto& list : rec.outputLists) shown += list.fromFrame.has_value();
   EXPECT_GE(shown, 2);
-  EXPECT_EQ(rec.outputLists[3].pairs.size(), 3u);
+  EXPECT_EQ(rec.outputListPairs(3).size(), 3u);
 }
 
 TEST_F(PlayerThreadsTest, NoCallbackRunsOnceStopHasReturned) {

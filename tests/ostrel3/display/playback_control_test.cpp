@@ -176,7 +176,7 @@ TEST_F(PlaybackTest, LiveCutsAlternateTheListsAndSpareThePlayersOne) {
   EXPECT_EQ(op->outputListInPlayer, 1 - first);
   cutTo(120, 1);
   EXPECT_EQ(op->outputListInPlayer, first);
-  const std::vector<CM_OUTPUT_PAIR> shown = lastPlayback().outputLists.back().pairs;
+  const std::vector<CM_OUTPUT_PAIR> shown = lastPlayback().outputListPairs(lastPlayback().outputLists.size() - 1);
   EXPECT_EQ(shown.size(), 6u) << "the cuts at 0, 40, 60, 80, 100 and 120";
 }
 
@@ -188,7 +188,7 @@ TEST_F(PlaybackTest, ACutBeforeTheFirstFrameLandsWherePlaybackStarts) {
   EXPECT_EQ(op->cutList, (CutList{{0, 0}, {120, 1}}));
   const hostsim::PlaybackRecord rec = lastPlayback();
   ASSERT_EQ(rec.outputLists.size(), 2u) << "the player reads the list from the start";
-  EXPECT_EQ(rec.outputLists[1].pairs.back().start, 120);
+  EXPECT_EQ(rec.outputListPairs(1).back().start, 120);
 }
 
 // A long project: the overview's marker follows the played position to the

@@ -80,7 +80,7 @@ TEST_P(PlayAroundTest, PlaysThreeSecondsEitherSide) {
   const hostsim::PlaybackRecord rec = player().history().playbacks.at(0);
   EXPECT_EQ(rec.ranges[0].first, c.first) << c.position;
   EXPECT_EQ(rec.ranges[1].last, c.last) << c.position;
-  EXPECT_EQ(rec.outputLists.at(0).pairs.at(0).start, c.first) << c.position;
+  EXPECT_EQ(rec.outputListPairs(0).at(0).start, c.first) << c.position;
   EXPECT_FALSE(playerAlive()) << "closing stopped it";
 }
 

@@ -102,7 +102,7 @@ TEST_F(PlaybackThreadsTest, LiveCutsHandNewListsOverWhileThePlayerReadsTheOld) {
     std::vector<CM_OUTPUT_PAIR> expected;
     ostrel3::BuildOutputPairs(cutLists[i], 0, op->cameraClips(), expected);
     expected.pop_back();
-    EXPECT_EQ(shownBy(rec.outputLists[i + 1].pairs), shownBy(expected)) << "cut " << i;
+    EXPECT_EQ(shownBy(rec.outputListPairs(i + 1)), shownBy(expected)) << "cut " << i;
   }
   int shown = 0;
   for (const auto& list : rec.outputLists) shown += list.fromFrame.has_value();
@@ -189,13 +189,13 @@ TEST_F(PlaybackThreadsTest, PositionsAsFastAsTheyComeWhileTheUserCuts) {
   ASSERT_EQ(rec.outputLists.size(), size_t(cuts) + 1);
   const ostrel3::CameraClips clips = op->cameraClips();
   for (int i = 0; i < cuts; ++i)
-    ASSERT_TRUE(oneCutApart(shownBy(rec.outputLists[i].pairs), shownBy(rec.outputLists[i + 1].pairs),
+    ASSERT_TRUE(oneCutApart(shownBy(rec.outputListPairs(i)), shownBy(rec.outputListPairs(i + 1)),
                             clips[(i + 1) % 2]))
         << "cut " << i;
   std::vector<CM_OUTPUT_PAIR> final;
   ostrel3::BuildOutputPairs(op->cutList, 0, clips, final);
   final.pop_back();
-  EXPECT_EQ(shownBy(rec.outputLists.back().pairs), shownBy(final));
+  EXPECT_EQ(shownBy(rec.outputListPairs(rec.outputLists.size() - 1)), shownBy(final));
 }
 
 }  // namespace
