@@ -104,23 +104,25 @@ std::string choosingClips() {
 }
 
 // The edit itself: all four cameras play while the user cuts live, then the
-// user stops, moves one cut with the pointer and deletes another.
+// user stops, zooms in, moves one cut with the pointer and deletes another.
 std::string editingLive() {
   std::ostringstream s;
   s << "# Four cameras play side by side; the user cuts live, then tidies up.\n"
     << setup() << projectFile(4)
     << "click #0x8000E01C         # play\n"
        "wait 60\nscreenshot 01-playing\n"
-       "click \"Stage right\"     # camera 2 while everything plays\nwait 45\nscreenshot 02-live-camera-2\n"
-       "click \"Audience\"\nwait 45\nscreenshot 03-live-camera-3\n"
-       "click \"Stage left\"\nwait 45\n"
-       "click \"Drums close-up\"\nwait 45\nscreenshot 04-live-camera-4\n"
-       "click #0x4000E01B         # stop: the position goes back to where playback started\n"
+       "click \"Stage right\"     # camera 2 while everything plays\nwait 60\nscreenshot 02-live-camera-2\n"
+       "click \"Audience\"\nwait 60\nscreenshot 03-live-camera-3\n"
+       "click \"Stage left\"\nwait 60\n"
+       "click \"Drums close-up\"\nwait 60\nscreenshot 04-live-camera-4\n"
+       "click #0x4000E01B         # stop: the cursor goes back to the last cut made\n"
        "screenshot 05-stopped\ndump playback playback.json\n"
-       "click #0x8000E008         # to the next cut\nclick #0x8000E008\n"
+       "click #0x4000002B\nclick #0x4000002B\nclick #0x4000002B   # zoom in around it\n"
+       "click #0x4000E007         # back to the cut before\n"
        "click #0x4000006D         # move this cut ...\nscreenshot 06-moving-a-cut\n"
-       "pointer move 700          # ... with the pointer\nscreenshot 07-cut-moved\npointer confirm\n"
-       "click #0x8000E008\nclick #0x8000E002         # delete the next cut\nscreenshot 08-after-the-edit\n"
+       "pointer move 1300         # ... with the pointer\nscreenshot 07-cut-moved\npointer confirm\n"
+       "click #0x4000E007\nclick #0x4000E007   # two cuts back\n"
+       "click #0x8000E002         # and delete that cut\nscreenshot 08-after-the-edit\n"
        "dump gui gui.json\n"
        "click \"Leave\"\n";
   return s.str();
