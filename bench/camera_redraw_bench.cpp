@@ -7,6 +7,8 @@
 // processor time: counters redraw_ms and swscale_ms (medians) and ratio.
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
@@ -28,6 +30,9 @@ extern "C" {
 #include "ostrel3/display/picture_scaling.h"
 
 namespace {
+
+using ostrel3_bench::median;
+using ostrel3_bench::threadSeconds;
 
 namespace fs = std::filesystem;
 using hostsim::VideoFormat;
@@ -78,15 +83,8 @@ struct ScalingBaseline {
 class RedrawSession {
  public:
   RedrawSession(VideoFormat format, int cameras, bool preview) {
-    std::random_device rd;
-    home_ = fs::temp_directory_path() / ("ostrel3-bench-" + std::to_string(rd()));
-    fs::create_directories(home_);
-    ::setenv("VTHOME", home_.c_str(), 1);
-    hostsim::HostConfig config;
-    config.home = home_;
-    config.resourceDir = fs::path(__FILE__).parent_path().parent_path() / "resources";
+    hostsim::HostConfig config = home_.hostConfig();
     config.format = format;
-    config.trace = false;
     for (int i = 0; i < cameras; ++i)
       config.clips.push_back({uint32_t(801 + i), "Camera " + std::to_string(i + 1), 500, -1, 0});
     host_ = std::make_unique<hostsim::Host>(config);
@@ -115,8 +113,6 @@ class RedrawSession {
     if (op_ && op_->panelRequest.panel) op_->ClosePanel();
     op_.reset();
     host_.reset();
-    std::error_code ec;
-    fs::remove_all(home_, ec);
   }
 
   const std::string& failure() const { return failure_; }
@@ -169,19 +165,13 @@ class RedrawSession {
     }
   }
 
-  fs::path home_;
+  ostrel3_bench::BenchHome home_;
   std::unique_ptr<hostsim::Host> host_;
   std::unique_ptr<ostrel3::MulticamOperator> op_;
   OperatorMsg run_{};
   std::unique_ptr<ScalingBaseline> baseline_;
   std::string failure_;
 };
-
-double threadSeconds() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
 
 // Median processor seconds of one round of each, the rounds taken in turn so
 // that both meet the same load on a shared machine.
@@ -196,10 +186,6 @@ std::pair<double, double> pairedMedians(int rounds, auto&& first, auto&& second)
     a.push_back(seconds(first));
     b.push_back(seconds(second));
   }
-  const auto median = [](std::vector<double>& v) {
-    std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-    return v[v.size() / 2];
-  };
   return {median(a), median(b)};
 }
 

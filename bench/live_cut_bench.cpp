@@ -13,6 +13,8 @@
 // as text); LiveCutWithUndo shows that cost beside it.
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
@@ -30,6 +32,9 @@
 
 namespace {
 
+using ostrel3_bench::median;
+using ostrel3_bench::threadSeconds;
+
 namespace fs = std::filesystem;
 
 constexpr int32_t kCuts = 10000;
@@ -44,14 +49,7 @@ constexpr int kRounds = 500;
 class LiveCutSession {
  public:
   LiveCutSession() {
-    std::random_device rd;
-    home_ = fs::temp_directory_path() / ("ostrel3-bench-" + std::to_string(rd()));
-    fs::create_directories(home_);
-    ::setenv("VTHOME", home_.c_str(), 1);
-    hostsim::HostConfig config;
-    config.home = home_;
-    config.resourceDir = fs::path(__FILE__).parent_path().parent_path() / "resources";
-    config.trace = false;
+    hostsim::HostConfig config = home_.hostConfig();
     config.recordPlayback = false;  // the host's own record of every list is not the operator's cost
     config.testClock = true;
     for (int i = 0; i < kCameras; ++i)
@@ -79,8 +77,6 @@ class LiveCutSession {
     if (op_ && op_->panelRequest.panel) op_->ClosePanel();
     op_.reset();
     host_.reset();
-    std::error_code ec;
-    fs::remove_all(home_, ec);
   }
 
   const std::string& failure() const { return failure_; }
@@ -110,24 +106,13 @@ class LiveCutSession {
   static int32_t frame() { return kProjectFrames / 2 + kCutSpacing / 2; }
   static int cameraFor(int round) { return (kCuts / 2 + (round % 2 == 0 ? 2 : 0)) % kCameras; }
 
-  fs::path home_;
+  ostrel3_bench::BenchHome home_;
   std::unique_ptr<hostsim::Host> host_;
   std::unique_ptr<ostrel3::MulticamOperator> op_;
   OperatorMsg run_{};
   std::vector<CM_OUTPUT_PAIR> copy_;
   std::string failure_;
 };
-
-double threadSeconds() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-double median(std::vector<double> v) {
-  std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-  return v[v.size() / 2];
-}
 
 void LiveCutPaired(benchmark::State& state) {
   LiveCutSession s;

@@ -3,6 +3,8 @@
 // frame must cost well under its 40 ms, or the player drops frames.
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -23,24 +25,14 @@ using hostsim::VideoFormat;
 
 struct PlayerHost {
   explicit PlayerHost(VideoFormat format) {
-    std::random_device rd;
-    home = fs::temp_directory_path() / ("ostrel3-bench-" + std::to_string(rd()));
-    fs::create_directories(home);
-    ::setenv("VTHOME", home.c_str(), 1);
-    hostsim::HostConfig c;
-    c.home = home;
+    hostsim::HostConfig c = home.hostConfig();
     c.format = format;
-    c.trace = false;
     for (uint32_t i = 0; i < 6; ++i) c.clips.push_back({1001 + i, "Camera " + std::to_string(i + 1), 3000});
     host = std::make_unique<hostsim::Host>(c);
     for (uint32_t i = 0; i < 6; ++i) clips.push_back(mainGetAVRecordFromId(1001 + i, c.projectNumber, 1));
   }
-  ~PlayerHost() {
-    host.reset();
-    std::error_code ec;
-    fs::remove_all(home, ec);
-  }
-  fs::path home;
+  ~PlayerHost() { host.reset(); }
+  ostrel3_bench::BenchHome home;
   std::unique_ptr<hostsim::Host> host;
   std::vector<AV_RECORD> clips;
 };

@@ -7,6 +7,8 @@
 // processor time: counters long_list_us and visible_only_us (medians) and ratio.
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
@@ -24,6 +26,9 @@
 
 namespace {
 
+using ostrel3_bench::median;
+using ostrel3_bench::threadSeconds;
+
 namespace fs = std::filesystem;
 
 constexpr int32_t kCuts = 10000;
@@ -38,14 +43,7 @@ constexpr int kCameras = 4;
 class OverviewSession {
  public:
   OverviewSession() {
-    std::random_device rd;
-    home_ = fs::temp_directory_path() / ("ostrel3-bench-" + std::to_string(rd()));
-    fs::create_directories(home_);
-    ::setenv("VTHOME", home_.c_str(), 1);
-    hostsim::HostConfig config;
-    config.home = home_;
-    config.resourceDir = fs::path(__FILE__).parent_path().parent_path() / "resources";
-    config.trace = false;
+    hostsim::HostConfig config = home_.hostConfig();
     for (int i = 0; i < kCameras; ++i)
       config.clips.push_back({uint32_t(801 + i), "Camera " + std::to_string(i + 1), kProjectFrames, -1, 0});
     host_ = std::make_unique<hostsim::Host>(config);
@@ -74,8 +72,6 @@ class OverviewSession {
     if (op_ && op_->panelRequest.panel) op_->ClosePanel();
     op_.reset();
     host_.reset();
-    std::error_code ec;
-    fs::remove_all(home_, ec);
   }
 
   const std::string& failure() const { return failure_; }
@@ -88,24 +84,13 @@ class OverviewSession {
   bool drewCleanly() const { return host_->log().callerLines(4).empty(); }
 
  private:
-  fs::path home_;
+  ostrel3_bench::BenchHome home_;
   std::unique_ptr<hostsim::Host> host_;
   std::unique_ptr<ostrel3::MulticamOperator> op_;
   OperatorMsg run_{};
   ostrel3::CutList longList_, visibleOnly_;
   std::string failure_;
 };
-
-double threadSeconds() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-double median(std::vector<double> v) {
-  std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-  return v[v.size() / 2];
-}
 
 void OverviewLongList(benchmark::State& state) {
   OverviewSession s;
