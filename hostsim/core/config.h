@@ -31,6 +31,15 @@ struct ClipConfig {
   int64_t recordedUntil = 0;  ///< recording end, seconds since the epoch (0: the start plus the length)
 };
 
+/// An add-on operator of the host's operator directory (for example the
+/// transitions under "transition/").
+struct OperatorConfig {
+  std::string path;        ///< "transition/wipe"
+  std::string name;        ///< what mainGetOperatorName answers
+  uint32_t flags = 0;      ///< what mainGetOperatorFlags answers
+  int32_t prefsSize = 0;   ///< size of its settings block (0: none)
+};
+
 struct HostConfig {
   int32_t version = 1000;
   int32_t projectNumber = 1;
@@ -38,6 +47,8 @@ struct HostConfig {
   std::vector<MonitorConfig> monitors{MonitorConfig{}};
   int32_t defaultMonitor = 1;
   std::vector<ClipConfig> clips;
+  /// The operator directory.
+  std::vector<OperatorConfig> operators;
   /// The host's home directory (VTHOME); empty: a fresh temporary one is not made.
   std::filesystem::path home;
   /// Where the resource sets live (resources/ of the source tree by default).

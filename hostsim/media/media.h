@@ -11,6 +11,7 @@
 #include "host/op.h"
 #include "hostsim/media/clips.h"
 #include "hostsim/media/images.h"
+#include "hostsim/media/operators.h"
 #include "hostsim/media/player.h"
 #include "hostsim/media/project_state.h"
 #include "hostsim/media/render.h"
@@ -36,6 +37,7 @@ class Media {
   SceneBuffers& sceneBuffers() { return sceneBuffers_; }
   UniqueIds& ids() { return ids_; }
   Player& player() { return player_; }
+  OperatorDirectory& operators() { return operators_; }
 
   /// The video format record (mainGetInfo) and the sound format (opGetAudioInfo).
   const MAIN_INFO& info() const { return info_; }
@@ -61,6 +63,7 @@ class Media {
   RenderLibrary render_;
   ProjectState project_;
   SceneBuffers sceneBuffers_;
+  OperatorDirectory operators_;
   MAIN_INFO info_{};
   OP_AUDIO_INFO audioInfo_{};
   std::atomic<uint32_t> lastPreselect_{0};
