@@ -1,7 +1,6 @@
 #pragma once
 // The "transitions" element of a project file belongs to the transition
-// picker. The project writer and reader reach it only through this hook, so
-// that the picker can take it over without touching the project files.
+// picker. The project writer and reader reach it only through this hook.
 #include <memory>
 
 namespace tinyxml2 {
@@ -21,8 +20,17 @@ class TransitionsHook {
   virtual bool load(const tinyxml2::XMLElement& root) = 0;
 };
 
+/// Writes and reads the element from the picker's own state: its choices,
+/// its jingle and its list of transitions with their settings.
+class PickerTransitions final : public TransitionsHook {
+ public:
+  bool save(tinyxml2::XMLDocument& document, tinyxml2::XMLElement& root) override;
+  bool load(const tinyxml2::XMLElement& root) override;
+};
+
 /// Keeps the transitions element exactly as it was last read and writes it
 /// back unchanged; before anything was read it writes the picker's defaults.
+/// For a run without a picker.
 class PreservedTransitions final : public TransitionsHook {
  public:
   PreservedTransitions();
@@ -34,7 +42,7 @@ class PreservedTransitions final : public TransitionsHook {
   std::unique_ptr<tinyxml2::XMLDocument> kept_;  ///< holds the element as its only child
 };
 
-/// The hook a run of the operator uses.
+/// The hook a run of the operator uses: the picker's.
 std::unique_ptr<TransitionsHook> MakeTransitionsHook();
 
 }  // namespace ostrel3

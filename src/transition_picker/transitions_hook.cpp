@@ -1,8 +1,8 @@
-// Until the transition picker stores its own settings, the element is kept
-// as read, so that saving a project never loses what an earlier run wrote.
 #include "transition_picker/transitions_hook.h"
 
 #include <tinyxml2.h>
+
+#include "transition_picker/transitions_store.h"
 
 namespace ostrel3 {
 
@@ -25,6 +25,12 @@ tinyxml2::XMLElement* defaultTransitions(tinyxml2::XMLDocument& doc) {
 
 }  // namespace
 
+bool PickerTransitions::save(tinyxml2::XMLDocument& document, tinyxml2::XMLElement& root) {
+  return SaveTransitions(document, root);
+}
+
+bool PickerTransitions::load(const tinyxml2::XMLElement& root) { return LoadTransitions(root); }
+
 PreservedTransitions::PreservedTransitions() = default;
 PreservedTransitions::~PreservedTransitions() = default;
 
@@ -43,6 +49,6 @@ bool PreservedTransitions::load(const tinyxml2::XMLElement& root) {
   return true;
 }
 
-std::unique_ptr<TransitionsHook> MakeTransitionsHook() { return std::make_unique<PreservedTransitions>(); }
+std::unique_ptr<TransitionsHook> MakeTransitionsHook() { return std::make_unique<PickerTransitions>(); }
 
 }  // namespace ostrel3
