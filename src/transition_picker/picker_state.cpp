@@ -39,8 +39,9 @@ void ClearTransitions() {
 
 void ReleaseTransitionPicker() {
   TransitionPickerState& s = transitionPicker();
-  ClearTransitions();
+  // A settings window still open refers to an entry: it goes first.
   CloseOpenPickerWindows();
+  ClearTransitions();
   if (s.queue) msgQDelete(s.queue);
   if (s.images) resFreeImages(s.images);
   if (s.strings) resFreeStrings(s.strings);
