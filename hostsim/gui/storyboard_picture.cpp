@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <vector>
 
 #include "hostsim/core/text.h"
 #include "hostsim/gui/metrics.h"
@@ -156,16 +157,22 @@ class Painter {
     }
   }
 
-  // A bar with its label inside: whole when it fits, else cut (at least
-  // four characters of it), else the short label alone.
-  void bar(double left, double right, Row row, uint32_t colour, const std::u16string& label,
-           const std::u16string& shortLabel) {
+  // A bar with the first of its labels that fits inside it; the last label
+  // is cut to fit when none does (and left out below four characters).
+  void bar(double left, double right, Row row, uint32_t colour, const std::vector<std::u16string>& labels) {
     const double w = std::max(1.0, right - left - 1);
     fill(cr_, left, row.top, w, row.bottom - row.top + 1, colour);
     const int inner = int(w) - 8;
     const size_t cells = size_t(std::max(0, inner / kCell));
-    const std::u16string shown = cells >= std::min<size_t>(label.size(), 4) ? fit(label, cells) : shortLabel;
-    if (!shown.empty() && textWidth(shown) <= inner)
+    std::u16string shown;
+    for (const std::u16string& label : labels)
+      if (!label.empty() && label.size() <= cells) {
+        shown = label;
+        break;
+      }
+    if (shown.empty() && !labels.empty() && cells >= std::min<size_t>(labels.back().size(), 4))
+      shown = fit(labels.back(), cells);
+    if (!shown.empty())
       text(cr_, int(left) + 4, (row.top + row.bottom + 1 - kLine) / 2, inner, shown, kOnBar, true);
   }
 
@@ -175,7 +182,7 @@ class Painter {
     const double left = x(pos), right = x(pos + s.length());
     const std::u16string number = num(int64_t(i) + 1);
     bar(left, right, kScenes, colourOf(s.clip.mediaUid),
-        number + u" " + s.clip.name + u" \u00B7 " + num(s.length()), number);
+        {number + u" " + s.clip.name + u" \u00B7 " + num(s.length()), number + u" " + s.clip.name, number});
     if (view_.active && *view_.active == i) {
       setColour(cr_, kActive);
       cairo_set_line_width(cr_, 2);
@@ -185,7 +192,7 @@ class Painter {
     if (s.insert) {
       const double il = x(pos + s.insert->offset), ir = x(pos + s.insert->end());
       bar(il, ir, kInserts, colourOf(s.insert->clip.mediaUid),
-          s.insert->clip.name + u" \u00B7 " + num(s.insert->clip.length()), u"");
+          {s.insert->clip.name + u" \u00B7 " + num(s.insert->clip.length()), s.insert->clip.name});
       // Where the insert covers the scene.
       setColour(cr_, kOnBar);
       cairo_rectangle(cr_, il, kScenes.top, std::max(1.0, ir - il - 1), 4);
