@@ -40,6 +40,23 @@ struct OperatorConfig {
   int32_t prefsSize = 0;   ///< size of its settings block (0: none)
 };
 
+/// A line of the storyboard the host project already holds when the
+/// operator starts (the script's `storyboard` lines), applied in order.
+struct StoryboardSetup {
+  enum Kind {
+    Scene,   ///< a scene of bin clip `uid` after the last one, trims `in`..`out` (-1: the clip's own)
+    Insert,  ///< an insert of bin clip `uid` on the last scene at offset `at`, trims `in`..`out`
+    Active,  ///< scene number `number` (1 the first) becomes the active scene
+  };
+  Kind kind = Scene;
+  int line = 0;  ///< the script line, for messages
+  uint32_t uid = 0;
+  int32_t in = -1, out = -1;
+  int32_t type = 0;
+  int32_t at = 0;
+  int32_t number = 0;
+};
+
 struct HostConfig {
   int32_t version = 1000;
   int32_t projectNumber = 1;
@@ -69,6 +86,11 @@ struct HostConfig {
   /// player plays its frames at the same moments on every run (see
   /// hostsim/kernel/kernel.h). Off: the machine's clock, as the host program runs.
   bool testClock = false;
+  /// The include-trim limit of the project (nslGetMaxIncludeTrimFrames);
+  /// negative: two seconds of the format.
+  int32_t includeTrimFrames = -1;
+  /// The storyboard the project holds at the start.
+  std::vector<StoryboardSetup> storyboard;
 };
 
 /// Frames per second of a format, as the render library reports it.

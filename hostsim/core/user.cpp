@@ -22,10 +22,11 @@ void User::add(UserStep step) {
   steps_.push_back(std::move(step));
 }
 
-void User::addAction(std::string description, std::function<bool(Host&)> action) {
+void User::addAction(std::string description, std::function<bool(Host&)> action, bool afterEnd) {
   UserStep s;
   s.description = std::move(description);
   s.action = std::move(action);
+  s.afterEnd = afterEnd;
   add(std::move(s));
 }
 

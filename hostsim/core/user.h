@@ -32,12 +32,15 @@ struct UserStep {
   /// A pause: for this many ticks the operator runs on by itself and
   /// receives what other threads post (no action, no answer).
   int32_t waitTicks = 0;
+  /// An action that needs no operator (a dump, a screenshot, the host's
+  /// undo): it is still done when the operator has ended before it.
+  bool afterEnd = false;
 };
 
 class User {
  public:
   void add(UserStep step);
-  void addAction(std::string description, std::function<bool(Host&)> action);
+  void addAction(std::string description, std::function<bool(Host&)> action, bool afterEnd = false);
   void addAnswer(Answer answer, std::string description = {});
   void addWait(std::string description, int32_t ticks);
   bool empty() const;

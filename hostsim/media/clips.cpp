@@ -109,6 +109,12 @@ AV_RECORD ClipStore::split(AV_RECORD clip, int32_t n) {
   std::lock_guard lock(mutex_);
   Clip* c = find(clip);
   if (!c || n < 0 || n >= c->total - 1) return 0;
+  if (c->inBin) {
+    // The head would be the caller's and the bin clip would lose its frames:
+    // the project's clip must stay whole.
+    log_.host(3, "nslSplitAVRecord: clip " + hex(clip) + " belongs to the scene bin and is not split");
+    return 0;
+  }
   Clip head = *c;
   head.total = n + 1;
   head.in = std::clamp(c->in, 0, n);
@@ -180,29 +186,12 @@ AV_RECORD ClipStore::findInBinByName(std::u16string_view name) const {
   return 0;
 }
 
-bool ClipStore::binHasName(std::u16string_view name) const {
-  for (AV_RECORD r : bin_)
-    if (find(r)->name == name) return true;
-  return false;
-}
-
-std::optional<std::u16string> ClipStore::uniqueName(std::u16string_view name, int32_t maxChars) const {
-  if (maxChars < 1) return std::nullopt;
+std::vector<std::u16string> ClipStore::names() const {
   std::lock_guard lock(mutex_);
-  const std::u16string_view base = cutText(name, static_cast<size_t>(maxChars));
-  if (!binHasName(base)) return std::u16string(base);
-  // Every clip of the bin can take at most one number, so one of the first
-  // bin size + 1 numbers is free.
-  for (size_t k = 2; k <= bin_.size() + 2; ++k) {
-    const std::u16string suffix = u" " + fromUtf8Lossy(std::to_string(k));
-    if (suffix.size() >= static_cast<size_t>(maxChars)) break;
-    std::u16string candidate(cutText(name, maxChars - suffix.size()));
-    // A cut that ends in spaces would put a double space before the number.
-    while (!candidate.empty() && candidate.back() == u' ') candidate.pop_back();
-    candidate += suffix;
-    if (!binHasName(candidate)) return candidate;
-  }
-  return std::nullopt;
+  std::vector<std::u16string> out;
+  out.reserve(clips_.size());
+  for (const auto& [handle, c] : clips_) out.push_back(c.name);
+  return out;
 }
 
 std::optional<ClipInfo> ClipStore::info(AV_RECORD clip) const {

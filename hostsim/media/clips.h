@@ -56,7 +56,8 @@ class ClipStore {
   int32_t setTrim(AV_RECORD clip, int32_t in, int32_t out);
   /// A new caller-owned clip of frames 0..n; `clip` keeps frames n+1.. counted
   /// from 0 again. Trim points are moved into each piece and clamped there.
-  /// 0 (and `clip` unchanged) unless 0 <= n < total - 1.
+  /// 0 (and `clip` unchanged) unless 0 <= n < total - 1 and `clip` is the
+  /// caller's: a clip of the bin is the project's and keeps its frames.
   AV_RECORD split(AV_RECORD clip, int32_t n);
   uint32_t uniqueId(AV_RECORD clip) const;  ///< 0 for a bad clip
   /// The clip's name; valid until the clip is renamed or deleted. Null for a bad clip.
@@ -73,10 +74,8 @@ class ClipStore {
   AV_RECORD findInBin(uint32_t uid) const;
   /// The first bin clip with this name, 0 when none.
   AV_RECORD findInBinByName(std::u16string_view name) const;
-  /// `name` cut to maxChars characters, or, when a bin clip has that name,
-  /// with " 2", " 3" ... appended (the name cut to leave room). Nullopt when
-  /// no unique name fits.
-  std::optional<std::u16string> uniqueName(std::u16string_view name, int32_t maxChars) const;
+  /// The names of every clip: the bin's and the callers' copies and pieces.
+  std::vector<std::u16string> names() const;
 
   std::optional<ClipInfo> info(AV_RECORD clip) const;
   /// Every clip: the bin in its order, then the callers' clips in the order
@@ -96,7 +95,6 @@ class ClipStore {
   Clip* find(AV_RECORD clip);
   const Clip* find(AV_RECORD clip) const;
   AV_RECORD add(Clip clip);
-  bool binHasName(std::u16string_view name) const;
 
   mutable std::mutex mutex_;
   UniqueIds& ids_;

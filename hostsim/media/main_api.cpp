@@ -1,10 +1,12 @@
 // The main library's project side: finding clips by id, the video format,
 // the scene chooser, the active scene sample and unique clip names.
 #include <algorithm>
+#include <set>
 
 #include "host/main.h"
 #include "hostsim/core/shim.h"
 #include "hostsim/media/media.h"
+#include "hostsim/media/unique_name.h"
 
 using hostsim::Host;
 using hostsim::hostCall;
@@ -46,8 +48,14 @@ int32_t mainMakeUniqueName(int32_t kind, XCHAR* out, const XCHAR* name, int32_t 
       "mainMakeUniqueName", int32_t(-1),
       [&](Host& h) -> int32_t {
         if (!out || !name) return -1;
+        // Unique against every clip the host knows: the bin, the callers'
+        // copies and the storyboard's own, so that a second output's names
+        // differ from the first's.
+        std::set<std::u16string, std::less<>> taken;
+        for (auto& n : h.media().clips().names()) taken.insert(std::move(n));
+        for (auto& n : h.media().storyboard().clipNames()) taken.insert(std::move(n));
         // out may be name itself: the result is built apart before it is written.
-        std::optional<std::u16string> unique = h.media().clips().uniqueName(name, maxChars);
+        std::optional<std::u16string> unique = hostsim::uniqueName(name, maxChars, taken);
         if (!unique) return -1;
         std::copy(unique->begin(), unique->end(), out);
         out[unique->size()] = 0;

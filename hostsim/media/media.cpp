@@ -26,9 +26,11 @@ Media::Media(Host& host)
       clips_(sources_, ids_, host.log()),
       images_(host.config().format),
       render_(host, sources_, images_),
-      project_(framesPerSecond(host.config().format)),
+      project_(framesPerSecond(host.config().format), host.config().includeTrimFrames, host.log()),
       operators_(host.config().operators),
+      storyboard_({host.log(), clips_, project_, operators_, ids_, sceneBuffers_}),
       player_(host, clips_, render_) {
+  storyboard_.applySetup(host.config());
   info_.width = frameWidth(host.config().format);
   info_.fieldHeight = fieldHeight(host.config().format);
   info_.aspectCode = kAspect16x9;

@@ -16,6 +16,7 @@
 #include "hostsim/media/project_state.h"
 #include "hostsim/media/render.h"
 #include "hostsim/media/sources.h"
+#include "hostsim/media/storyboard.h"
 #include "hostsim/media/unique_ids.h"
 
 namespace hostsim {
@@ -24,7 +25,8 @@ class Host;
 
 class Media {
  public:
-  /// Throws std::invalid_argument for an unusable clip configuration.
+  /// Throws std::invalid_argument for an unusable clip or storyboard
+  /// configuration.
   explicit Media(Host& host);
   ~Media();
 
@@ -38,6 +40,8 @@ class Media {
   UniqueIds& ids() { return ids_; }
   Player& player() { return player_; }
   OperatorDirectory& operators() { return operators_; }
+  Storyboard& storyboard() { return storyboard_; }
+  const Storyboard& storyboard() const { return storyboard_; }
 
   /// The video format record (mainGetInfo) and the sound format (opGetAudioInfo).
   const MAIN_INFO& info() const { return info_; }
@@ -64,6 +68,7 @@ class Media {
   ProjectState project_;
   SceneBuffers sceneBuffers_;
   OperatorDirectory operators_;
+  Storyboard storyboard_;
   MAIN_INFO info_{};
   OP_AUDIO_INFO audioInfo_{};
   std::atomic<uint32_t> lastPreselect_{0};

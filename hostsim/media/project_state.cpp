@@ -8,7 +8,8 @@ constexpr uint32_t kInitialSceneSample = 1;
 }  // namespace
 
 // A fresh project keeps two seconds of extra frames around storyboard scenes.
-ProjectState::ProjectState(int32_t framesPerSecond) : includeTrim_(2 * framesPerSecond) {}
+ProjectState::ProjectState(int32_t framesPerSecond, int32_t includeTrimFrames, HostLog& log)
+    : includeTrim_(includeTrimFrames >= 0 ? includeTrimFrames : 2 * framesPerSecond), undo_(log) {}
 
 int32_t ProjectState::maxIncludeTrimFrames() const {
   std::lock_guard lock(mutex_);
@@ -31,25 +32,6 @@ uint32_t ProjectState::actSceneSample(int32_t which) const {
 void ProjectState::setActSceneSample(uint32_t sample, int32_t which) {
   std::lock_guard lock(mutex_);
   samples_[which] = sample;
-}
-
-int32_t ProjectState::beginUndoStep(const char16_t* name) {
-  std::lock_guard lock(mutex_);
-  if (!steps_.empty() && !steps_.back().closed) return -1;
-  steps_.push_back(UndoStep{name ? name : u"", false});
-  return 0;
-}
-
-int32_t ProjectState::endUndoStep() {
-  std::lock_guard lock(mutex_);
-  if (steps_.empty() || steps_.back().closed) return -1;
-  steps_.back().closed = true;
-  return 0;
-}
-
-std::vector<UndoStep> ProjectState::undoSteps() const {
-  std::lock_guard lock(mutex_);
-  return steps_;
 }
 
 SB_SCENE SceneBuffers::allocateScene() {

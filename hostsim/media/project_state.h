@@ -10,18 +10,16 @@
 #include <vector>
 
 #include "host/host_types.h"
+#include "hostsim/media/undo_history.h"
 
 namespace hostsim {
 
-/// One host undo step: its name and whether it was closed.
-struct UndoStep {
-  std::u16string name;
-  bool closed = false;
-};
+class HostLog;
 
 class ProjectState {
  public:
-  explicit ProjectState(int32_t framesPerSecond);
+  /// `includeTrimFrames` negative: two seconds.
+  ProjectState(int32_t framesPerSecond, int32_t includeTrimFrames, HostLog& log);
 
   int32_t maxIncludeTrimFrames() const;
   /// 0, or -1 for a negative number.
@@ -31,16 +29,17 @@ class ProjectState {
   void setActSceneSample(uint32_t sample, int32_t which);
 
   /// Opens an undo step. -1 while one is open: steps do not nest.
-  int32_t beginUndoStep(const char16_t* name);
+  int32_t beginUndoStep(const char16_t* name) { return undo_.begin(name); }
   /// Closes the open step; -1 when none is open.
-  int32_t endUndoStep();
-  std::vector<UndoStep> undoSteps() const;
+  int32_t endUndoStep() { return undo_.end(); }
+  std::vector<UndoStep> undoSteps() const { return undo_.steps(); }
+  UndoHistory& undo() { return undo_; }
 
  private:
   mutable std::mutex mutex_;
   int32_t includeTrim_;
   std::map<int32_t, uint32_t> samples_;
-  std::vector<UndoStep> steps_;
+  UndoHistory undo_;
 };
 
 /// Scene buffers (SB_SCENE) and audio scene buffers (SB_AUDIO_SCENE) of the

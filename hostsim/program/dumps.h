@@ -36,6 +36,12 @@ bool dumpClips(Host& host, const std::filesystem::path& file);
 nlohmann::ordered_json playbackState(Host& host);
 bool dumpPlayback(Host& host, const std::filesystem::path& file);
 
+/// The storyboard: scenes in order with their clips, inserts, audio and
+/// transitions, the active scene, the include-trim limit, the act-scene
+/// sample and the undo steps.
+nlohmann::ordered_json storyboardState(Host& host);
+bool dumpStoryboard(Host& host, const std::filesystem::path& file);
+
 /// The host calls made so far, one "name(arguments)" a line, oldest first.
 std::string traceText(Host& host);
 bool dumpTrace(Host& host, const std::filesystem::path& file);

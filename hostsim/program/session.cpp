@@ -115,7 +115,9 @@ int session(const Options& o, const std::string& text, const fs::path& out) {
     std::cout << "operator: " << module.identification() << "\n";
     result = play(module, script.config);
   }
-  writeReport(host, result, out, host.user().pending());
+  const size_t stepsLeft = host.user().pending();
+  runStepsAfterEnd(host);
+  writeReport(host, result, out, stepsLeft);
   if (result.init != 0) std::cout << "the operator refused to start on host version " << script.config.version << "\n";
   else std::cout << "run result: " << result.run << "\n";
   std::cout << "results in " << out.string() << "\n";

@@ -3,6 +3,7 @@
 #include "hostsim/core/host.h"
 #include "hostsim/core/user.h"
 #include "hostsim/gui/display.h"
+#include "hostsim/gui/storyboard_picture.h"
 #include "hostsim/gui/panels.h"
 #include "hostsim/gui/user_input.h"
 #include "hostsim/media/media.h"
@@ -33,6 +34,40 @@ Action click(const ScriptCommand& c) {
       return [o, x = int16_t(c.a), y = int16_t(c.b)](Host& h) {
         return h.panels().input().clickAt(h.display().defaultMonitor(), x, y, o);
       };
+  }
+}
+
+// The storyboard's picture, named as screenshots are.
+bool storyboardShot(Host& h, const std::string& name) {
+  std::filesystem::path file(name);
+  if (!file.has_extension()) file += ".png";
+  const std::filesystem::path& shots = h.panels().input().screenshotDir();
+  if (file.is_relative()) file = (shots.empty() ? h.config().home : shots) / file;
+  StoryboardPictureFacts facts;
+  facts.framesPerSecond = framesPerSecond(h.config().format);
+  facts.includeTrimLimit = h.media().project().maxIncludeTrimFrames();
+  for (const UndoStep& step : h.media().project().undoSteps()) facts.undoSteps += step.changes.empty() ? 0 : 1;
+  if (writeStoryboardPicture(h.media().storyboard().view(), facts, file)) return true;
+  h.log().host(4, "screenshot storyboard: could not write " + file.string());
+  return false;
+}
+
+// What a script may still do once the operator has ended: look at what it
+// left behind, and undo it as the host's user would.
+bool needsNoOperator(ScriptCommand::Kind kind) {
+  switch (kind) {
+    case ScriptCommand::Screenshot:
+    case ScriptCommand::ScreenshotStoryboard:
+    case ScriptCommand::DumpLog:
+    case ScriptCommand::DumpGui:
+    case ScriptCommand::DumpClips:
+    case ScriptCommand::DumpTrace:
+    case ScriptCommand::DumpPlayback:
+    case ScriptCommand::DumpStoryboard:
+    case ScriptCommand::HostUndo:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -76,6 +111,12 @@ Action actionFor(const ScriptCommand& c, const std::filesystem::path& out) {
       return [file = out / c.text](Host& h) { return dumpTrace(h, file); };
     case ScriptCommand::DumpPlayback:
       return [file = out / c.text](Host& h) { return dumpPlayback(h, file); };
+    case ScriptCommand::DumpStoryboard:
+      return [file = out / c.text](Host& h) { return dumpStoryboard(h, file); };
+    case ScriptCommand::ScreenshotStoryboard:
+      return [name = c.text](Host& h) { return storyboardShot(h, name); };
+    case ScriptCommand::HostUndo:
+      return [](Host& h) { return h.media().storyboard().undo(); };
     case ScriptCommand::ForeignScreen:
       return [on = c.a != 0](Host& h) {
         h.panels().input().setForeignScreen(on);
@@ -91,6 +132,23 @@ Action actionFor(const ScriptCommand& c, const std::filesystem::path& out) {
 
 }  // namespace
 
+void runStepsAfterEnd(Host& host) {
+  while (std::optional<UserStep> step = host.user().dropNext()) {
+    if (!step->afterEnd || !step->action) {
+      host.log().host(4, "user: the operator has ended; not done: " + step->description);
+      continue;
+    }
+    host.log().host(6, "user: " + step->description);
+    bool done = false;
+    try {
+      done = step->action(host);
+    } catch (const std::exception& e) {
+      host.log().host(4, "user: " + step->description + ": " + e.what());
+    }
+    if (!done) host.log().host(4, "user: could not do " + step->description);
+  }
+}
+
 void queueSteps(Host& host, const Script& script, const std::filesystem::path& out) {
   for (const auto& c : script.commands) {
     const std::string description = "line " + std::to_string(c.line) + ": " + c.source;
@@ -99,7 +157,7 @@ void queueSteps(Host& host, const Script& script, const std::filesystem::path& o
     } else if (c.kind == ScriptCommand::Wait) {
       host.user().addWait(description, static_cast<int32_t>(c.a));
     } else {
-      host.user().addAction(description, actionFor(c, out));
+      host.user().addAction(description, actionFor(c, out), needsNoOperator(c.kind));
     }
   }
 }

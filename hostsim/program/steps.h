@@ -14,4 +14,8 @@ namespace hostsim::program {
 /// go to `out`.
 void queueSteps(Host& host, const Script& script, const std::filesystem::path& out);
 
+/// Once the operator has ended: does the steps left that need no operator
+/// (dumps, screenshots, host undo), in order; the others are logged as not done.
+void runStepsAfterEnd(Host& host);
+
 }  // namespace hostsim::program

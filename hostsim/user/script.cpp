@@ -6,47 +6,15 @@
 
 #include "hostsim/media/sources.h"
 #include "hostsim/user/script_lexer.h"
+#include "hostsim/user/script_line.h"
+#include "hostsim/user/script_storyboard.h"
 
 namespace hostsim {
 
 namespace {
 
+using script::Line;
 using script::Word;
-
-// The words of one line with the checks every statement needs.
-class Line {
- public:
-  Line(int number, std::vector<Word> words) : number_(number), words_(std::move(words)) {}
-
-  int number() const { return number_; }
-  size_t size() const { return words_.size(); }
-  const std::string& word(size_t i) const {
-    if (i >= words_.size()) fail("expected more after \"" + words_.back().text + "\"");
-    return words_[i].text;
-  }
-  bool isQuoted(size_t i) const { return i < words_.size() && words_[i].quoted; }
-  bool is(size_t i, const char* text) const { return i < words_.size() && !words_[i].quoted && words_[i].text == text; }
-  std::string quoted(size_t i, const char* what) const {
-    if (i >= words_.size() || !words_[i].quoted) fail(std::string("expected ") + what + " in quotes");
-    return words_[i].text;
-  }
-  int64_t number(size_t i, const char* what, int64_t min, int64_t max) const {
-    if (i >= words_.size()) fail(std::string("expected ") + what);
-    auto v = script::toNumber(words_[i].text);
-    if (!v) fail(std::string("expected ") + what + ", found \"" + words_[i].text + "\"");
-    if (*v < min || *v > max)
-      fail(std::string(what) + " must lie between " + std::to_string(min) + " and " + std::to_string(max));
-    return *v;
-  }
-  void end(size_t count) const {
-    if (words_.size() > count) fail("unexpected \"" + words_[count].text + "\"");
-  }
-  [[noreturn]] void fail(const std::string& what) const { throw ScriptError(number_, what); }
-
- private:
-  int number_;
-  std::vector<Word> words_;
-};
 
 constexpr int64_t kInt32Max = 0x7FFFFFFF;
 constexpr int64_t kWordMax = 0xFFFFFFFFll;
@@ -121,6 +89,8 @@ void parseHost(const Line& l, HostConfig& c) {
   } else if (what == "colour-boost") {
     c.colourBoost = onOff(l, 2, "colour-boost");
     l.end(3);
+  } else if (what == "include-trim") {
+    c.includeTrimFrames = int32_t(l.number(2, "a number of frames", 0, kInt32Max)), l.end(3);
   } else {
     l.fail("unknown host setting \"" + what + "\"");
   }
@@ -258,6 +228,16 @@ ScriptCommand parseSimple(const Line& l) {
     l.end(2);
     return cmd;
   }
+  if (verb == "host") {  // the one host line that is a user action
+    l.end(2);
+    return command(l, ScriptCommand::HostUndo);
+  }
+  if (verb == "screenshot" && l.is(1, "storyboard") && l.size() > 2) {
+    ScriptCommand cmd = command(l, ScriptCommand::ScreenshotStoryboard);
+    cmd.text = l.word(2);
+    l.end(3);
+    return cmd;
+  }
   if (verb == "screenshot") {
     ScriptCommand cmd = command(l, ScriptCommand::Screenshot);
     cmd.text = l.word(1);
@@ -343,8 +323,10 @@ Script parseScript(const std::string& text, HostConfig base) {
     if (words.empty()) continue;
     const Line l(number, words);
     const std::string& verb = words[0].text;
-    if (verb == "host") {
+    if (verb == "host" && !l.is(1, "undo")) {
       parseHost(l, s.config);
+    } else if (verb == "storyboard") {
+      script::parseStoryboard(l, s.config);
     } else if (verb == "clip") {
       parseClip(l, s.config);
     } else if (verb == "file") {
@@ -355,6 +337,7 @@ Script parseScript(const std::string& text, HostConfig base) {
       s.commands.push_back(std::move(cmd));
     }
   }
+  script::checkStoryboard(s.config);
   return s;
 }
 

@@ -155,6 +155,26 @@ TEST_F(ClipTest, SplitOutsideTheClipFailsAndLeavesItUnchanged) {
   nslDeleteAVRecord(copy);
 }
 
+TEST_F(ClipTest, ASplitThatFailsReturnsNullAndLeavesTheClipAsItWas) {
+  AV_RECORD a = bin(kUidA);
+  AV_RECORD copy = nslCopyAVRecord(a, 0);
+  ASSERT_EQ(nslEndAVRecordTrim(copy, 20, 280), 0);
+  const hostsim::ClipInfo before = info(copy);
+  const size_t lines = host().log().size();
+  EXPECT_EQ(nslSplitAVRecord(a, 99), 0u) << "a bin clip is the project's and stays whole";
+  EXPECT_EQ(host().log().size(), lines + 1);
+  EXPECT_EQ(nslGetTotalAVRecordLength(a), 300);
+  host().calls().failNth("nslSplitAVRecord", 1);
+  EXPECT_EQ(nslSplitAVRecord(copy, 99), 0u);
+  const hostsim::ClipInfo after = info(copy);
+  EXPECT_EQ(after.total, before.total);
+  EXPECT_EQ(after.mediaStart, before.mediaStart);
+  EXPECT_EQ(after.in, before.in);
+  EXPECT_EQ(after.out, before.out);
+  EXPECT_EQ(host().liveHandles().size(), 1u) << "no piece was made";
+  nslDeleteAVRecord(copy);
+}
+
 // The sequence a camera uses to keep frames 100..199 of a clip: split off
 // and drop the head, then split the first 100 frames off the rest.
 TEST_F(ClipTest, CuttingACopyToARangeKeepsExactlyThoseFrames) {
