@@ -9,6 +9,14 @@
 
 namespace picker_test {
 
+/// Appends an entry for "transition/" + name with the given settings.
+inline ostrel3::TransitionEntry* AddEntry(const std::string& name, const std::vector<uint8_t>& prefs = {}) {
+  ostrel3::TransitionEntry* e = ostrel3::NewEntry("transition/" + name);
+  ostrel3::SetEntryPrefs(*e, prefs.data(), static_cast<int32_t>(prefs.size()));
+  ostrel3::InsertEntryAfter(nullptr, e);
+  return e;
+}
+
 class PickerTest : public ostrel3_test::HostTest {
  protected:
   void SetUp() override {
@@ -22,12 +30,8 @@ class PickerTest : public ostrel3_test::HostTest {
 
   static ostrel3::TransitionPickerState& picker() { return ostrel3::transitionPicker(); }
 
-  /// Appends an entry for "transition/" + name with the given settings.
   static ostrel3::TransitionEntry* addEntry(const std::string& name, const std::vector<uint8_t>& prefs = {}) {
-    ostrel3::TransitionEntry* e = ostrel3::NewEntry("transition/" + name);
-    ostrel3::SetEntryPrefs(*e, prefs.data(), static_cast<int32_t>(prefs.size()));
-    ostrel3::InsertEntryAfter(nullptr, e);
-    return e;
+    return AddEntry(name, prefs);
   }
 
   /// The list as "path" or "path:hex settings", in order.
