@@ -88,6 +88,47 @@ TEST_F(StoryboardTest, AnInsertsSoundStartsWithTheInsertAndKeepsItsTrimsAndInfo)
   EXPECT_EQ(a.info.mode, 7);
 }
 
+TEST_F(StoryboardTest, AnAudioTrimIsTakenBackOnlyForItsClipAndWithinTheFramesKept) {
+  appendScene(kCam1);
+  SceneHolder scene;
+  ASSERT_EQ(nslSBGetFirstScene(scene), 0);
+  SB_AUDIO_SCENE audioScene = nslSBAllocAudioScene();
+  ASSERT_EQ(nslConvertSBSceneToSBAudioScene(scene, audioScene), 0);
+  AV_RECORD clip = copyOf(kCam2, 100, 199);
+  const SB_AUDIO audio = nslSBAddAudio(audioScene, 0, 0, clip), other = nslSBAddAudio(audioScene, 1, 0, clip);
+  ASSERT_TRUE(audio && other);
+  nslSBFreeAudioScene(audioScene);
+  ASSERT_EQ(nslDeleteAVRecord(clip), 0);
+  SB_AUDIO_TRIM given{};
+  ASSERT_EQ(nslSBAudioBeginTrim(audio, &given, 0), 0);
+  EXPECT_EQ(given.in, 50) << "counted from the first of the 50 frames kept before it";
+  EXPECT_EQ(given.out, 149);
+  EXPECT_EQ(given.more[0], 200);
+  SB_AUDIO_TRIM foreign{};
+  ASSERT_EQ(nslSBAudioBeginTrim(other, &foreign, 0), 0);
+
+  struct Case {
+    const char* what;
+    int32_t in, out;
+    bool foreignRecord, taken;
+  };
+  const Case cases[] = {
+      {"another clip's record", 0, 199, true, false}, {"in after out", 120, 110, false, false},
+      {"before the frames kept", -1, 100, false, false}, {"after the frames kept", 10, 200, false, false},
+      {"all the frames kept", 0, 199, false, true},
+  };
+  for (const Case& c : cases) {
+    SB_AUDIO_TRIM t = c.foreignRecord ? foreign : given;
+    t.in = c.in;
+    t.out = c.out;
+    EXPECT_EQ(nslSBAudioEndTrim(audio, &t) == 0, c.taken) << c.what;
+  }
+  const auto v = view();
+  const hostsim::SbAudio& a = v.scenes[0].audio[0];
+  EXPECT_EQ(a.clip.length(), 200);
+  EXPECT_EQ(a.clip.headHandle(), 0);
+}
+
 TEST_F(StoryboardTest, ABufferGoesOnNamingTheFirstPartOfASceneThatAnInsertSplits) {
   appendScene(kCam1);
   SceneHolder base, copy, tail;
