@@ -28,6 +28,9 @@ Media::Media(Host& host)
       render_(host, sources_, images_),
       project_(framesPerSecond(host.config().format)),
       operators_(host.config().operators),
+      operatorRequester_(host, operators_),
+      operatorGuis_(host, operators_),
+      jingles_(host),
       player_(host, clips_, render_) {
   info_.width = frameWidth(host.config().format);
   info_.fieldHeight = fieldHeight(host.config().format);
@@ -59,7 +62,7 @@ uint32_t Media::chooseScene(uint32_t preselectUid) {
 std::vector<std::string> Media::liveHandles() const {
   std::vector<std::string> out = clips_.liveHandles();
   for (auto&& part : {images_.liveHandles(), render_.liveHandles(), sceneBuffers_.liveHandles(), operators_.liveHandles(),
-                      player_.liveHandles()})
+                      operatorGuis_.liveHandles(), jingles_.liveHandles(), player_.liveHandles()})
     out.insert(out.end(), part.begin(), part.end());
   return out;
 }

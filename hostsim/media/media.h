@@ -11,6 +11,9 @@
 #include "host/op.h"
 #include "hostsim/media/clips.h"
 #include "hostsim/media/images.h"
+#include "hostsim/media/jingle_requests.h"
+#include "hostsim/media/operator_gui.h"
+#include "hostsim/media/operator_requester.h"
 #include "hostsim/media/operators.h"
 #include "hostsim/media/player.h"
 #include "hostsim/media/project_state.h"
@@ -38,6 +41,9 @@ class Media {
   UniqueIds& ids() { return ids_; }
   Player& player() { return player_; }
   OperatorDirectory& operators() { return operators_; }
+  OperatorRequester& operatorRequester() { return operatorRequester_; }
+  OperatorGuis& operatorGuis() { return operatorGuis_; }
+  JingleRequests& jingles() { return jingles_; }
 
   /// The video format record (mainGetInfo) and the sound format (opGetAudioInfo).
   const MAIN_INFO& info() const { return info_; }
@@ -50,8 +56,9 @@ class Media {
   /// What the last scene chooser preselected.
   uint32_t lastScenePreselect() const { return lastPreselect_.load(); }
 
-  /// Clips, images, sound blocks and scene buffers not given back, and a
-  /// player not stopped or exited, as text.
+  /// Clips, images, sound blocks and scene buffers not given back, loaded
+  /// operators, their settings windows and jingle requests not released,
+  /// and a player not stopped or exited, as text.
   std::vector<std::string> liveHandles() const;
 
  private:
@@ -64,6 +71,9 @@ class Media {
   ProjectState project_;
   SceneBuffers sceneBuffers_;
   OperatorDirectory operators_;
+  OperatorRequester operatorRequester_;
+  OperatorGuis operatorGuis_;
+  JingleRequests jingles_;
   MAIN_INFO info_{};
   OP_AUDIO_INFO audioInfo_{};
   std::atomic<uint32_t> lastPreselect_{0};
