@@ -76,6 +76,8 @@ Action actionFor(const ScriptCommand& c, const std::filesystem::path& out) {
       return [file = out / c.text](Host& h) { return dumpTrace(h, file); };
     case ScriptCommand::DumpPlayback:
       return [file = out / c.text](Host& h) { return dumpPlayback(h, file); };
+    case ScriptCommand::DumpOperators:
+      return [file = out / c.text](Host& h) { return dumpOperators(h, file); };
     case ScriptCommand::ForeignScreen:
       return [on = c.a != 0](Host& h) {
         h.panels().input().setForeignScreen(on);

@@ -3,50 +3,19 @@
 #include <functional>
 #include <map>
 #include <sstream>
+#include <utility>
 
 #include "hostsim/media/sources.h"
 #include "hostsim/user/script_lexer.h"
+#include "hostsim/user/script_line.h"
+#include "hostsim/user/script_operators.h"
 
 namespace hostsim {
 
 namespace {
 
+using script::Line;
 using script::Word;
-
-// The words of one line with the checks every statement needs.
-class Line {
- public:
-  Line(int number, std::vector<Word> words) : number_(number), words_(std::move(words)) {}
-
-  int number() const { return number_; }
-  size_t size() const { return words_.size(); }
-  const std::string& word(size_t i) const {
-    if (i >= words_.size()) fail("expected more after \"" + words_.back().text + "\"");
-    return words_[i].text;
-  }
-  bool isQuoted(size_t i) const { return i < words_.size() && words_[i].quoted; }
-  bool is(size_t i, const char* text) const { return i < words_.size() && !words_[i].quoted && words_[i].text == text; }
-  std::string quoted(size_t i, const char* what) const {
-    if (i >= words_.size() || !words_[i].quoted) fail(std::string("expected ") + what + " in quotes");
-    return words_[i].text;
-  }
-  int64_t number(size_t i, const char* what, int64_t min, int64_t max) const {
-    if (i >= words_.size()) fail(std::string("expected ") + what);
-    auto v = script::toNumber(words_[i].text);
-    if (!v) fail(std::string("expected ") + what + ", found \"" + words_[i].text + "\"");
-    if (*v < min || *v > max)
-      fail(std::string(what) + " must lie between " + std::to_string(min) + " and " + std::to_string(max));
-    return *v;
-  }
-  void end(size_t count) const {
-    if (words_.size() > count) fail("unexpected \"" + words_[count].text + "\"");
-  }
-  [[noreturn]] void fail(const std::string& what) const { throw ScriptError(number_, what); }
-
- private:
-  int number_;
-  std::vector<Word> words_;
-};
 
 constexpr int64_t kInt32Max = 0x7FFFFFFF;
 constexpr int64_t kWordMax = 0xFFFFFFFFll;
@@ -204,6 +173,9 @@ ScriptCommand parseAnswer(const Line& l) {
     a.kind = AnswerKind::File, a.text = l.quoted(2, "a file path");
   } else if (kind == "archives") {
     a.kind = AnswerKind::Archives, a.number = l.number(2, "an action", -1, 99);
+  } else if (kind == "operators" || kind == "jingle") {
+    cmd.answer = kind == "operators" ? script::parseOperatorsAnswer(l) : script::parseJingleAnswer(l);
+    return cmd;
   } else {
     l.fail("unknown answer kind \"" + kind + "\"");
   }
@@ -274,7 +246,8 @@ ScriptCommand parseSimple(const Line& l) {
     else if (l.is(1, "trace")) cmd = command(l, ScriptCommand::DumpTrace);
     else if (l.is(1, "playback")) cmd = command(l, ScriptCommand::DumpPlayback);
     else if (l.is(1, "storyboard")) cmd = command(l, ScriptCommand::DumpStoryboard);
-    else l.fail("expected dump log, gui, clips, trace, playback or storyboard, then a file name");
+    else if (l.is(1, "operators")) cmd = command(l, ScriptCommand::DumpOperators);
+    else l.fail("expected dump log, gui, clips, trace, playback, storyboard or operators, then a file name");
     cmd.text = l.word(2);
     if (cmd.text.empty() || cmd.text[0] == '/' || cmd.text.find("..") != std::string::npos)
       l.fail("a dump's file name must stay inside the output folder");
@@ -331,6 +304,8 @@ Script parseScript(const std::string& text, HostConfig base) {
   Script s;
   s.config = std::move(base);
   const std::vector<std::string> lines = splitLines(text);
+  // The setup's operators stand until the script names its own.
+  bool ownOperators = false;
   for (size_t i = 0; i < lines.size();) {
     const int number = static_cast<int>(i + 1);
     std::vector<Word> words;
@@ -349,6 +324,9 @@ Script parseScript(const std::string& text, HostConfig base) {
       parseClip(l, s.config);
     } else if (verb == "file") {
       i = parseFile(l, lines, i, s);
+    } else if (verb == "operator") {
+      if (!std::exchange(ownOperators, true)) s.config.operators.clear();
+      script::parseOperator(l, s.config);
     } else {
       ScriptCommand cmd = verb == "click" ? parseClick(l) : verb == "answer" ? parseAnswer(l) : parseSimple(l);
       cmd.source = lines[number - 1];

@@ -1,0 +1,47 @@
+#pragma once
+// One line of a session script as words, with the checks every statement
+// needs; a check that fails throws ScriptError naming the line.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "hostsim/user/script.h"
+#include "hostsim/user/script_lexer.h"
+
+namespace hostsim::script {
+
+class Line {
+ public:
+  Line(int number, std::vector<Word> words) : number_(number), words_(std::move(words)) {}
+
+  int number() const { return number_; }
+  size_t size() const { return words_.size(); }
+  const std::string& word(size_t i) const {
+    if (i >= words_.size()) fail("expected more after \"" + words_.back().text + "\"");
+    return words_[i].text;
+  }
+  bool isQuoted(size_t i) const { return i < words_.size() && words_[i].quoted; }
+  bool is(size_t i, const char* text) const { return i < words_.size() && !words_[i].quoted && words_[i].text == text; }
+  std::string quoted(size_t i, const char* what) const {
+    if (i >= words_.size() || !words_[i].quoted) fail(std::string("expected ") + what + " in quotes");
+    return words_[i].text;
+  }
+  int64_t number(size_t i, const char* what, int64_t min, int64_t max) const {
+    if (i >= words_.size()) fail(std::string("expected ") + what);
+    auto v = script::toNumber(words_[i].text);
+    if (!v) fail(std::string("expected ") + what + ", found \"" + words_[i].text + "\"");
+    if (*v < min || *v > max)
+      fail(std::string(what) + " must lie between " + std::to_string(min) + " and " + std::to_string(max));
+    return *v;
+  }
+  void end(size_t count) const {
+    if (words_.size() > count) fail("unexpected \"" + words_[count].text + "\"");
+  }
+  [[noreturn]] void fail(const std::string& what) const { throw ScriptError(number_, what); }
+
+ private:
+  int number_;
+  std::vector<Word> words_;
+};
+
+}  // namespace hostsim::script
