@@ -91,14 +91,5 @@ TEST_F(Directory, RefusedCallsChangeNothingAndSayWhy) {
   mainUnloadOperator(wipe);
 }
 
-TEST_F(Directory, AnOperatorLeftLoadedIsALiveHandle) {
-  const OP_HANDLE wipe = mainLoadOperator("transition/wipe", 0);
-  const auto live = host().liveHandles();
-  ASSERT_EQ(live.size(), 1u);
-  EXPECT_NE(live[0].find("transition/wipe"), std::string::npos);
-  mainUnloadOperator(wipe);
-  EXPECT_TRUE(host().liveHandles().empty());
-}
-
 }  // namespace
 }  // namespace ostrel3_test
