@@ -13,7 +13,7 @@ struct HOST_LIST;
 enum : int32_t {
   VG_TAG_COLOUR = 5,        ///< palette button colour
   VG_TAG_LIST_SELECTED = 12,///< list view: selected row (0-based)
-  VG_TAG_ROW_TYPE = 16,     ///< list view: type of the selected row; a row of type 0 reports its value
+  VG_TAG_ROW_TYPE = 16,     ///< list view: type of the selected row (never its value)
   VG_TAG_LIST_SELECT = 17,  ///< list view: select a row
   VG_TAG_LIST_REMOVE = 19,  ///< list view: remove the selected row
   VG_TAG_LIST_COUNT = 20,   ///< list view: number of rows

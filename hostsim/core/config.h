@@ -38,6 +38,12 @@ struct OperatorConfig {
   std::string name;        ///< what mainGetOperatorName answers
   uint32_t flags = 0;      ///< what mainGetOperatorFlags answers
   int32_t prefsSize = 0;   ///< size of its settings block (0: none)
+  /// Captions of the settings window's controls, one a settings byte from
+  /// the first; bytes without one are captioned "Setting N".
+  std::vector<std::string> settingNames;
+  /// The settings a freshly loaded operator has (prefsSize bytes); empty:
+  /// all zero.
+  std::vector<uint8_t> defaults;
 };
 
 /// A line of the storyboard the host project already holds when the

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace hostsim {
 
@@ -21,7 +22,11 @@ const char* answerKindName(AnswerKind kind);
 struct Answer {
   AnswerKind kind = AnswerKind::Text;
   int64_t number = 0;  ///< scene uid, button (1 = first, 0 = cancel), colour, action
-  std::string text;    ///< key text, file path, names
+  std::string text;    ///< key text, file path
+  /// Several texts: the operators chosen (none: cancelled), or a jingle's
+  /// file and image names. Initialised here so that answers written as
+  /// {kind, number, text} need not name it.
+  std::vector<std::string> texts{};
 };
 
 struct UserStep {

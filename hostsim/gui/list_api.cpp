@@ -43,8 +43,14 @@ void lstInit(HOST_LIST* list) {
 void lstAdd(HOST_LIST* list, HOST_NODE* node) {
   hostCallVoid(
       "lstAdd",
-      [&](Host&) {
-        if (list && node) linkAfter(list, list->tail, node);
+      [&](Host& h) {
+        if (!list || !node) return;
+        // Linking a node twice would close the list into a ring.
+        if (holds(list, node)) {
+          h.log().host(4, "lstAdd: the node is already in the list (ignored)");
+          return;
+        }
+        linkAfter(list, list->tail, node);
       },
       list, node);
 }
@@ -100,6 +106,10 @@ void lstInsert(HOST_LIST* list, HOST_NODE* after, HOST_NODE* node) {
         if (!list || !node) return;
         if (after && !holds(list, after)) {
           h.log().host(4, "lstInsert: the node to insert after is not in the list (ignored)");
+          return;
+        }
+        if (holds(list, node)) {
+          h.log().host(4, "lstInsert: the node is already in the list (ignored)");
           return;
         }
         linkAfter(list, after, node);

@@ -18,6 +18,7 @@
 #include "host/host_types.h"
 #include "host/vg.h"
 #include "host/vreq.h"
+#include "hostsim/core/user.h"
 #include "hostsim/gui/elements.h"
 
 struct HOST_LIST;
@@ -75,6 +76,9 @@ class Panels {
   VG_PANEL createPanel(VG_PANEL parent, VG_RECT rect, const uint32_t (&flags)[3]);
   /// Removes a panel with its child panels and their elements. 0 or -1.
   int32_t removePanel(VG_PANEL panel);
+  /// Paints a panel over with the background colour (what the host does
+  /// where it takes its own controls away from a caller's window).
+  void clearPanel(VG_PANEL panel);
   /// Place of a panel; panel 0 is the whole screen of the default monitor.
   /// nullopt for a panel that does not exist.
   std::optional<PanelPlace> place(VG_PANEL panel) const;
@@ -108,6 +112,10 @@ class Panels {
   int32_t paletteRequest(VREQ_PALETTE* request);
   int32_t fileRequest(VREQ_FILE* request);
   int32_t archivesRequest(const XCHAR* title);
+  /// A chooser of the host (operators, jingles): a box showing `message`
+  /// that takes the user's next answer of `kind`; nullopt when the user
+  /// gave none, which counts as cancelled.
+  std::optional<Answer> chooserRequest(AnswerKind kind, const std::u16string& title, const std::u16string& message);
 
   /// vgMsgQReceive2: the next message of the queue; on an empty queue the
   /// user takes a turn. Size received, or -1.

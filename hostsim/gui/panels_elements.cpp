@@ -213,9 +213,10 @@ std::optional<intptr_t> Panels::readTag(const ElementRec& e, int32_t tag) const 
   switch (tag) {
     case VG_TAG_COLOUR: return static_cast<intptr_t>(e.colour);
     case VG_TAG_ROW_TYPE:
-      // Plain rows (type 0) carry their meaning in their value.
+      // The type alone: a plain row whose value happens to equal another
+      // kind's type must never read as a row of that kind.
       if (!rowSelected) return std::nullopt;
-      return e.rows[e.value].type != 0 ? e.rows[e.value].type : e.rows[e.value].value;
+      return e.rows[e.value].type;
     case VG_TAG_LIST_COUNT:
       if (!e.hasRows()) return std::nullopt;
       return static_cast<intptr_t>(e.rows.size());

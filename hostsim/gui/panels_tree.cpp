@@ -69,6 +69,11 @@ void Panels::fillPanelBackground(VG_PANEL handle) {
   screen.fillRect(p->monitor, cornersOf(p->screen), yuvToArgb(host_.display().newGuiColour(2)));
 }
 
+void Panels::clearPanel(VG_PANEL panel) {
+  std::lock_guard lock(mutex_);
+  fillPanelBackground(panel);
+}
+
 int32_t Panels::removePanel(VG_PANEL panel) {
   std::lock_guard lock(mutex_);
   if (!model_->panel(panel)) {

@@ -228,6 +228,11 @@ int32_t Panels::fileRequest(VREQ_FILE* request) {
   return 0;
 }
 
+std::optional<Answer> Panels::chooserRequest(AnswerKind kind, const std::u16string& title, const std::u16string& message) {
+  ModalBox box(*this, {title, message, {u"OK", u"Cancel"}, {}, {}});
+  return takeOrCancel(host_, kind, title);
+}
+
 int32_t Panels::archivesRequest(const XCHAR* title) {
   const std::u16string t = copyText(title);
   ModalBox box(*this, {t, {}, {u"Load", u"Save", u"Delete", u"Cancel"}, {}, {}});

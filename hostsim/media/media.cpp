@@ -29,6 +29,9 @@ Media::Media(Host& host)
       project_(framesPerSecond(host.config().format), host.config().includeTrimFrames, host.log()),
       operators_(host.config().operators),
       storyboard_({host.log(), clips_, project_, operators_, ids_, sceneBuffers_}),
+      operatorRequester_(host, operators_),
+      operatorGuis_(host, operators_),
+      jingles_(host),
       player_(host, clips_, render_) {
   storyboard_.applySetup(host.config());
   info_.width = frameWidth(host.config().format);
@@ -61,7 +64,7 @@ uint32_t Media::chooseScene(uint32_t preselectUid) {
 std::vector<std::string> Media::liveHandles() const {
   std::vector<std::string> out = clips_.liveHandles();
   for (auto&& part : {images_.liveHandles(), render_.liveHandles(), sceneBuffers_.liveHandles(), operators_.liveHandles(),
-                      player_.liveHandles()})
+                      operatorGuis_.liveHandles(), jingles_.liveHandles(), player_.liveHandles()})
     out.insert(out.end(), part.begin(), part.end());
   return out;
 }

@@ -11,6 +11,9 @@
 #include "host/op.h"
 #include "hostsim/media/clips.h"
 #include "hostsim/media/images.h"
+#include "hostsim/media/jingle_requests.h"
+#include "hostsim/media/operator_gui.h"
+#include "hostsim/media/operator_requester.h"
 #include "hostsim/media/operators.h"
 #include "hostsim/media/player.h"
 #include "hostsim/media/project_state.h"
@@ -42,6 +45,9 @@ class Media {
   OperatorDirectory& operators() { return operators_; }
   Storyboard& storyboard() { return storyboard_; }
   const Storyboard& storyboard() const { return storyboard_; }
+  OperatorRequester& operatorRequester() { return operatorRequester_; }
+  OperatorGuis& operatorGuis() { return operatorGuis_; }
+  JingleRequests& jingles() { return jingles_; }
 
   /// The video format record (mainGetInfo) and the sound format (opGetAudioInfo).
   const MAIN_INFO& info() const { return info_; }
@@ -54,8 +60,9 @@ class Media {
   /// What the last scene chooser preselected.
   uint32_t lastScenePreselect() const { return lastPreselect_.load(); }
 
-  /// Clips, images, sound blocks and scene buffers not given back, and a
-  /// player not stopped or exited, as text.
+  /// Clips, images, sound blocks and scene buffers not given back, loaded
+  /// operators, their settings windows and jingle requests not released,
+  /// and a player not stopped or exited, as text.
   std::vector<std::string> liveHandles() const;
 
  private:
@@ -69,6 +76,9 @@ class Media {
   SceneBuffers sceneBuffers_;
   OperatorDirectory operators_;
   Storyboard storyboard_;
+  OperatorRequester operatorRequester_;
+  OperatorGuis operatorGuis_;
+  JingleRequests jingles_;
   MAIN_INFO info_{};
   OP_AUDIO_INFO audioInfo_{};
   std::atomic<uint32_t> lastPreselect_{0};

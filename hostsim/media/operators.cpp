@@ -1,10 +1,38 @@
 #include "hostsim/media/operators.h"
 
+#include <algorithm>
 #include <cstdio>
+
+#include "hostsim/core/text.h"
 
 namespace hostsim {
 
-OperatorDirectory::OperatorDirectory(std::vector<OperatorConfig> known) : known_(std::move(known)) {}
+namespace {
+
+std::vector<std::u16string> displayNames(const std::vector<OperatorConfig>& known) {
+  std::vector<std::u16string> names;
+  for (const OperatorConfig& o : known) names.push_back(fromUtf8Lossy(o.name));
+  return names;
+}
+
+// A configured default block of the wrong size would hand the operator
+// settings of another shape: it loads with zeros instead.
+std::vector<uint8_t> initialPrefs(const OperatorConfig& o) {
+  const size_t size = size_t(std::max(0, o.prefsSize));
+  if (o.defaults.size() == size) return o.defaults;
+  return std::vector<uint8_t>(size, 0);
+}
+
+}  // namespace
+
+OperatorDirectory::OperatorDirectory(std::vector<OperatorConfig> known)
+    : known_(std::move(known)), names_(displayNames(known_)) {}
+
+const XCHAR* OperatorDirectory::displayName(std::string_view path) const {
+  for (size_t i = 0; i < known_.size(); ++i)
+    if (known_[i].path == path) return names_[i].c_str();
+  return nullptr;
+}
 
 const OperatorConfig* OperatorDirectory::find(std::string_view path) const {
   for (const OperatorConfig& o : known_)
@@ -17,7 +45,7 @@ OP_HANDLE OperatorDirectory::load(std::string_view path) {
   if (!known) return 0;
   std::lock_guard lock(mutex_);
   const OP_HANDLE handle = nextHandle_++;
-  loaded_[handle] = Loaded{known->path, std::vector<uint8_t>(size_t(std::max(0, known->prefsSize)), 0), 0};
+  loaded_[handle] = Loaded{known->path, initialPrefs(*known), 0};
   return handle;
 }
 
@@ -73,6 +101,13 @@ std::vector<std::string> OperatorDirectory::liveHandles() const {
     std::snprintf(text, sizeof text, "0x%08X", handle);
     out.push_back(std::string("operator ") + text + " " + op.path);
   }
+  return out;
+}
+
+std::vector<OperatorDirectory::LoadedView> OperatorDirectory::loadedViews() const {
+  std::lock_guard lock(mutex_);
+  std::vector<LoadedView> out;
+  for (const auto& [handle, op] : loaded_) out.push_back({handle, op.path, op.prefs, op.uniqueId});
   return out;
 }
 

@@ -15,6 +15,18 @@
 
 namespace hostsim {
 
+/// The transitions the host program offers when a session names none: a
+/// few ordinary ones and one add-on the transition picker refuses.
+std::vector<OperatorConfig> defaultTransitions();
+
+/// True for a path the directory can hold: "folder/name", both parts
+/// non-empty, no blanks, nothing that climbs out of the folder.
+bool validOperatorPath(std::string_view path);
+
+/// The caption of a settings byte's control: its name from the setup, else
+/// "Setting N" (N from 1).
+std::string settingCaption(const OperatorConfig& op, size_t byte);
+
 class OperatorDirectory {
  public:
   explicit OperatorDirectory(std::vector<OperatorConfig> known);
@@ -23,9 +35,13 @@ class OperatorDirectory {
   const OperatorConfig* find(std::string_view path) const;
   /// Every operator of the directory, in setup order.
   const std::vector<OperatorConfig>& all() const { return known_; }
+  /// The name an operator shows (mainGetOperatorName), kept as long as the
+  /// host lives; null for a path the directory lacks.
+  const XCHAR* displayName(std::string_view path) const;
 
   /// Loads an operator: a fresh handle with the operator's default settings
-  /// (zero bytes of its settings size); 0 for a path the directory lacks.
+  /// (its configured defaults, else zero bytes of its settings size); 0 for
+  /// a path the directory lacks.
   OP_HANDLE load(std::string_view path);
   /// Unloads a loaded operator; false for a handle that is not loaded.
   bool unload(OP_HANDLE op);
@@ -45,6 +61,16 @@ class OperatorDirectory {
   /// Loaded operators not unloaded, as text.
   std::vector<std::string> liveHandles() const;
 
+  /// A loaded operator as the dumps show it.
+  struct LoadedView {
+    OP_HANDLE handle = 0;
+    std::string path;
+    std::vector<uint8_t> prefs;
+    uint32_t uniqueId = 0;
+  };
+  /// The loaded operators, in the order they were loaded.
+  std::vector<LoadedView> loadedViews() const;
+
  private:
   struct Loaded {
     std::string path;
@@ -53,6 +79,7 @@ class OperatorDirectory {
   };
 
   const std::vector<OperatorConfig> known_;
+  const std::vector<std::u16string> names_;  ///< display names, as known_
   mutable std::mutex mutex_;
   std::map<OP_HANDLE, Loaded> loaded_;
   OP_HANDLE nextHandle_ = 0x0C000001u;

@@ -67,12 +67,15 @@ int32_t Storyboard::audioBeginTrim(SB_AUDIO audio, SB_AUDIO_TRIM* trim) {
   if (!a) return refuse(kCall, "no audio clip " + std::to_string(audio));
   if (!trim) return refuse(kCall, "no record to fill");
   *trim = SB_AUDIO_TRIM{};
-  // The handle marks the record as this clip's; in and out count from the
-  // first frame the host kept, and the last word gives how many it kept.
+  // The record names its clip and where its frames are counted from (the
+  // first frame kept), so that it is taken back as it was given out; the
+  // first further word says how many frames are kept.
+  const int32_t base = a->clip.keptFirst();
   trim->reserved[0] = static_cast<int32_t>(audio);
-  trim->in = a->clip.in - a->clip.first;
-  trim->out = a->clip.out - a->clip.first;
-  trim->more[0] = a->clip.last - a->clip.first + 1;
+  trim->reserved[1] = base - a->clip.first;
+  trim->in = a->clip.in - base;
+  trim->out = a->clip.out - base;
+  trim->more[0] = a->clip.keptLast() - base + 1;
   return 0;
 }
 
@@ -84,15 +87,16 @@ int32_t Storyboard::audioEndTrim(SB_AUDIO audio, const SB_AUDIO_TRIM* trim) {
   if (!trim) return refuse(kCall, "no record");
   if (trim->reserved[0] != static_cast<int32_t>(audio))
     return refuse(kCall, "the record was not filled by nslSBAudioBeginTrim for audio clip " + std::to_string(audio));
-  const int32_t kept = a->clip.last - a->clip.first + 1;
-  if (trim->in < 0 || trim->in > trim->out || trim->out >= kept)
+  // Wide arithmetic: every word of the record may have been changed.
+  const int64_t base = int64_t(a->clip.first) + trim->reserved[1];
+  const int64_t in = base + trim->in, out = base + trim->out;
+  if (trim->in > trim->out || in < a->clip.keptFirst() || out > a->clip.keptLast())
     return refuse(kCall, "the trims " + std::to_string(trim->in) + ".." + std::to_string(trim->out) +
-                             " do not lie within the " + std::to_string(kept) + " frames kept");
-  const int32_t in = a->clip.first + trim->in, out = a->clip.first + trim->out;
+                             " do not lie within the frames kept");
   if (in == a->clip.in && out == a->clip.out) return 0;
   auto before = beforeChange();
-  a->clip.in = in;
-  a->clip.out = out;
+  a->clip.in = static_cast<int32_t>(in);
+  a->clip.out = static_cast<int32_t>(out);
   changed(audioName(*a) + " trimmed to " + std::to_string(trim->in) + ".." + std::to_string(trim->out),
           std::move(before));
   return 0;

@@ -41,6 +41,11 @@ bool dumpPlayback(Host& host, const std::filesystem::path& file);
 /// sample and the undo steps.
 nlohmann::ordered_json storyboardState(Host& host);
 bool dumpStoryboard(Host& host, const std::filesystem::path& file);
+/// The operator directory, the loaded operators with their settings, the
+/// open settings windows, and every operator and jingle request with what
+/// it handed back.
+nlohmann::ordered_json operatorsState(Host& host);
+bool dumpOperators(Host& host, const std::filesystem::path& file);
 
 /// The host calls made so far, one "name(arguments)" a line, oldest first.
 std::string traceText(Host& host);

@@ -10,6 +10,7 @@
 #include "hostsim/core/user.h"
 #include "hostsim/gui/panels.h"
 #include "hostsim/gui/user_input.h"
+#include "hostsim/media/operators.h"
 #include "hostsim/program/demo.h"
 #include "hostsim/program/dumps.h"
 #include "hostsim/program/module.h"
@@ -95,7 +96,10 @@ void writeReport(const Host& host, const RunResult& r, const fs::path& out, size
 }
 
 int session(const Options& o, const std::string& text, const fs::path& out) {
-  Script script = parseScript(text);
+  HostConfig setup;
+  // A session that names no operator still finds transitions to choose from.
+  setup.operators = defaultTransitions();
+  Script script = parseScript(text, setup);
   // A script may dump the trace at any point, so every call from the first
   // on is recorded (benchmarks build their hosts without it).
   script.config.trace = true;

@@ -117,6 +117,8 @@ Action actionFor(const ScriptCommand& c, const std::filesystem::path& out) {
       return [name = c.text](Host& h) { return storyboardShot(h, name); };
     case ScriptCommand::HostUndo:
       return [](Host& h) { return h.media().storyboard().undo(); };
+    case ScriptCommand::DumpOperators:
+      return [file = out / c.text](Host& h) { return dumpOperators(h, file); };
     case ScriptCommand::ForeignScreen:
       return [on = c.a != 0](Host& h) {
         h.panels().input().setForeignScreen(on);

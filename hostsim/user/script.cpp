@@ -3,11 +3,13 @@
 #include <functional>
 #include <map>
 #include <sstream>
+#include <utility>
 
 #include "hostsim/media/sources.h"
 #include "hostsim/user/script_lexer.h"
 #include "hostsim/user/script_line.h"
 #include "hostsim/user/script_storyboard.h"
+#include "hostsim/user/script_operators.h"
 
 namespace hostsim {
 
@@ -174,6 +176,9 @@ ScriptCommand parseAnswer(const Line& l) {
     a.kind = AnswerKind::File, a.text = l.quoted(2, "a file path");
   } else if (kind == "archives") {
     a.kind = AnswerKind::Archives, a.number = l.number(2, "an action", -1, 99);
+  } else if (kind == "operators" || kind == "jingle") {
+    cmd.answer = kind == "operators" ? script::parseOperatorsAnswer(l) : script::parseJingleAnswer(l);
+    return cmd;
   } else {
     l.fail("unknown answer kind \"" + kind + "\"");
   }
@@ -254,7 +259,8 @@ ScriptCommand parseSimple(const Line& l) {
     else if (l.is(1, "trace")) cmd = command(l, ScriptCommand::DumpTrace);
     else if (l.is(1, "playback")) cmd = command(l, ScriptCommand::DumpPlayback);
     else if (l.is(1, "storyboard")) cmd = command(l, ScriptCommand::DumpStoryboard);
-    else l.fail("expected dump log, gui, clips, trace, playback or storyboard, then a file name");
+    else if (l.is(1, "operators")) cmd = command(l, ScriptCommand::DumpOperators);
+    else l.fail("expected dump log, gui, clips, trace, playback, storyboard or operators, then a file name");
     cmd.text = l.word(2);
     if (cmd.text.empty() || cmd.text[0] == '/' || cmd.text.find("..") != std::string::npos)
       l.fail("a dump's file name must stay inside the output folder");
@@ -311,6 +317,8 @@ Script parseScript(const std::string& text, HostConfig base) {
   Script s;
   s.config = std::move(base);
   const std::vector<std::string> lines = splitLines(text);
+  // The setup's operators stand until the script names its own.
+  bool ownOperators = false;
   for (size_t i = 0; i < lines.size();) {
     const int number = static_cast<int>(i + 1);
     std::vector<Word> words;
@@ -331,6 +339,9 @@ Script parseScript(const std::string& text, HostConfig base) {
       parseClip(l, s.config);
     } else if (verb == "file") {
       i = parseFile(l, lines, i, s);
+    } else if (verb == "operator") {
+      if (!std::exchange(ownOperators, true)) s.config.operators.clear();
+      script::parseOperator(l, s.config);
     } else {
       ScriptCommand cmd = verb == "click" ? parseClick(l) : verb == "answer" ? parseAnswer(l) : parseSimple(l);
       cmd.source = lines[number - 1];

@@ -35,7 +35,7 @@ struct ScriptCommand {
   enum Kind {
     ClickCaption, ClickShortcut, ClickAt, Key, Command, PointerMove, PointerConfirm, PointerCancel,
     Close, Answer, Wait, Screenshot, DumpLog, DumpGui, DumpClips, DumpTrace, DumpStoryboard, ForeignScreen,
-    DumpPlayback, PlayerEnd, PlayerEvent, ScreenshotStoryboard, HostUndo
+    DumpPlayback, PlayerEnd, PlayerEvent, ScreenshotStoryboard, HostUndo, DumpOperators
   };
   Kind kind = Close;
   int line = 0;
@@ -55,7 +55,9 @@ struct Script {
   std::vector<ScriptCommand> commands;
 };
 
-/// Parses a script; `base` is the setup the host lines change. Throws ScriptError.
+/// Parses a script; `base` is the setup the host lines change (its operator
+/// directory stands unless the script names operators of its own). Throws
+/// ScriptError.
 Script parseScript(const std::string& text, HostConfig base = {});
 
 }  // namespace hostsim

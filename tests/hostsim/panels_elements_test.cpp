@@ -186,10 +186,13 @@ TEST_F(ElementsTest, ListViewRowsCanBeAddedSelectedAndRemoved) {
   EXPECT_EQ(vgChangeElement(root_, l, VG_TAG_LIST_ADD_TOP, 0, 0), -1);
 }
 
-TEST_F(ElementsTest, PlainRowsReportTheirValueAsTheirType) {
+TEST_F(ElementsTest, RowsReportTheirTypeNeverTheirValue) {
   Rows rows({{u"1 P 1", 0}, {u"2 P 2", 1}, {u"3 P 3", 2}});
   const VG_ELEMENT l = vgAddListview(root_, 0, 0, 300, 200, &rows.list, 2, 0, 0);
-  EXPECT_EQ(info(l, VG_TAG_ROW_TYPE), 2);
+  EXPECT_EQ(info(l, VG_TAG_ROW_TYPE), 0) << "a plain row whose value is 2 is no separator";
+  ASSERT_EQ(vgChangeElement(root_, l, VG_TAG_LIST_SELECT, 1, 0), 0);
+  EXPECT_EQ(info(l, VG_TAG_ROW_TYPE), 0) << "nor is one whose value is 1 a jingle row";
+  EXPECT_EQ(info(l, VG_TAG_POPUP_VALUE), 1) << "the value is read on its own";
   Rows none({});
   const VG_ELEMENT empty = vgAddListview(root_, 0, 210, 300, 100, &none.list, 0, 0, 0);
   intptr_t v = 0;

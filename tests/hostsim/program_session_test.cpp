@@ -91,6 +91,26 @@ TEST_F(ProgramSession, PlayerLinesWithoutAPlaybackAreRefusedAndTheDumpSaysIdle) 
     EXPECT_NE(log.find(line), std::string::npos) << line;
 }
 
+TEST_F(ProgramSession, TheOperatorDirectoryIsTheDefaultsUnlessTheScriptNamesItsOwn) {
+  ASSERT_EQ(run("dump operators ops.json\n"), 0) << read("stderr.txt");
+  const nlohmann::json defaults = json("out/ops.json");
+  ASSERT_GE(defaults["directory"].size(), 4u);
+  bool refusedAddOn = false;
+  for (const auto& o : defaults["directory"])
+    refusedAddOn = refusedAddOn || o["path"].get<std::string>().find("addon_") != std::string::npos;
+  EXPECT_TRUE(refusedAddOn) << "one add-on the picker refuses is offered";
+
+  ASSERT_EQ(run("operator transition/star \"Star\" flags 4 prefs 2 settings \"Points\" defaults 0510\n"
+                "dump operators ops.json\n"),
+            0)
+      << read("stderr.txt");
+  const nlohmann::json own = json("out/ops.json");
+  ASSERT_EQ(own["directory"].size(), 1u);
+  EXPECT_EQ(own["directory"][0]["settings"], (nlohmann::json{"Points", "Setting 2"}));
+  EXPECT_EQ(own["directory"][0]["defaults"], "0510");
+  EXPECT_TRUE(own["loaded"].empty());
+}
+
 TEST_F(ProgramSession, ABadLineStopsTheScriptBeforeAnythingRuns) {
   EXPECT_EQ(run("host gui-look 2\nclip 1 \"a\" 10 recorded 1700000000 until 1600000000\ndump gui gui.json\n"), 2);
   EXPECT_NE(read("stderr.txt").find("session.txt:2: the recording end"), std::string::npos) << read("stderr.txt");

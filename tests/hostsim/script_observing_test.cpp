@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"clip 1 \"a\" 10 until\n", 1, "expected a recording end"},
                       // Seconds so large that adding the clip's length would overflow.
                       BadLine{"clip 1 \"a\" 10 recorded 9223372036854775807\n", 1, "must lie between"},
-                      BadLine{"dump screen s.json\n", 1, "expected dump log, gui, clips, trace, playback or storyboard"},
+                      BadLine{"dump screen s.json\n", 1, "expected dump log, gui, clips, trace, playback"},
                       BadLine{"dump gui\n", 1, "expected more"},
                       BadLine{"dump trace ../trace.txt\n", 1, "inside the output folder"},
                       BadLine{"dump gui /tmp/gui.json\n", 1, "inside the output folder"}));

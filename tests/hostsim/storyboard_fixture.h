@@ -37,7 +37,7 @@ class StoryboardTest : public HostTest {
   hostsim::HostConfig makeConfig() override {
     hostsim::HostConfig c = HostTest::makeConfig();
     c.clips = {{kCam1, "Camera 1", kClipFrames}, {kCam2, "Camera 2", kClipFrames}, {kCam3, "Camera 3", kClipFrames}};
-    c.operators = {{"transition/wipe", "Wipe", 0x4, kPrefsSize}, {"transition/fade", "Fade", 0, 0}};
+    c.operators = {{"transition/wipe", "Wipe", 0x4, kPrefsSize, {}, {}}, {"transition/fade", "Fade", 0, 0, {}, {}}};
     c.includeTrimFrames = 50;
     return c;
   }
