@@ -110,6 +110,7 @@ TEST_F(PickerRequestTest, SettingsAndDeleteWithoutASelectedTransitionOnlyBeep) {
   click("OK");
   EXPECT_EQ(run(), 0);
   EXPECT_EQ(host().display().beeps(), 2);
+  EXPECT_EQ(logCount(3), 2u) << "each refusal is logged";
   EXPECT_EQ(entries(), (std::vector<std::string>{"transition/wipe"}));
 }
 

@@ -2,8 +2,11 @@
 // entry's settings, its changes are kept only when confirmed, it is always
 // unloaded again, and while the window is open nothing frees or replaces
 // the entry it edits.
+#include <tinyxml2.h>
+
 #include "hostsim/media/operator_gui.h"
 #include "request_fixture.h"
+#include "transition_picker/transitions_store.h"
 
 namespace {
 
@@ -105,6 +108,7 @@ TEST_F(PickerSettingsTest, WhileTheWindowIsOpenItsEntryCannotBeFreedOrReplaced) 
   EXPECT_EQ(run(), 0);
   EXPECT_EQ(windows, 1u);
   EXPECT_EQ(host().display().beeps(), 3);
+  EXPECT_EQ(logCount(3), 3u);
   EXPECT_EQ(entries(), (std::vector<std::string>{"transition/wipe:01090304"}));
   EXPECT_EQ(loadedOperators(), 0u);
 }
@@ -161,6 +165,26 @@ TEST_F(PickerSettingsTest, AWindowThatCannotBeMadeLeavesNoOperatorLoaded) {
     EXPECT_EQ(ostrel3::EntryAt(1)->prefsSize, 4) << what << ": the entry keeps its settings";
     if (c.call) host().calls().clearFailures(c.call);
   }
+}
+
+TEST_F(PickerSettingsTest, ReplacingTheListClosesTheWindowBeforeItsEntryGoes) {
+  addEntry("wipe", {1, 2, 3, 4});
+  size_t windows = 9, loaded = 9;
+  selectRow(0);
+  click("Settings");
+  click("Border", ClickOptions().withValue(9));
+  whileOpen([&] {
+    tinyxml2::XMLDocument doc;
+    doc.Parse("<p><transitions><ops><op bn=\"transition/iris\"/></ops></transitions></p>");
+    ostrel3::LoadTransitions(*doc.RootElement());
+    windows = settingsWindows();
+    loaded = loadedOperators();
+  });
+  click("OK");
+  EXPECT_EQ(run(), 0);
+  EXPECT_EQ(windows, 0u);
+  EXPECT_EQ(loaded, 0u);
+  EXPECT_EQ(entries(), (std::vector<std::string>{"transition/iris"}));
 }
 
 // A picture for a person to look at: the window of an operator with more
