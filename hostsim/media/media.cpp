@@ -37,7 +37,8 @@ Media::Media(Host& host)
   info_.width = frameWidth(host.config().format);
   info_.fieldHeight = fieldHeight(host.config().format);
   info_.aspectCode = kAspect16x9;
-  audioInfo_ = OP_AUDIO_INFO{kSampleRate, kChannels, kSampleBits};
+  audioInfo_ = OP_AUDIO_INFO{0, static_cast<uint16_t>(pairsPerField(host.config().format)), kSampleRate, kChannels,
+                             kSampleBits};
 }
 
 Media::~Media() = default;
