@@ -37,7 +37,8 @@ bool MulticamOperator::ScrubStart() {
 void MulticamOperator::ScrubStop() {
   const bool running = scrubTask.scrubState == 0 || scrubTask.scrubTaskId != -1;
   if (!mainScrub && !running) return;
-  if (cmScrubData(render.get(), nullptr, 0, 0, 0) == -1) OS3_LOG(kLogFailed);
+  // Silence only an engine that runs: a stopped one refuses the call.
+  if (scrubTask.scrubState == 0 && cmScrubData(render.get(), nullptr, 0, 0, 0) == -1) OS3_LOG(kLogFailed);
   if (scrubTask.scrubTaskId != -1) endScrubTask();
   if (scrubTask.scrubState == 0) {
     scrubTask.scrubState = -1;

@@ -77,17 +77,25 @@ TEST_F(ScrubTest, WithScrubbingSwitchedOffNothingStartsNothingIsReadAndNothingIs
   EXPECT_EQ(op->scrubTask.scrubTaskId, -1);
 }
 
-TEST_F(ScrubTest, AStopWithNothingRunningOnlySilencesTheEngine) {
+TEST_F(ScrubTest, AStartedEngineIsSilencedAndStoppedOnceAndAStopWithNothingRunningCallsNothing) {
   openWithTwoCameras(0);
+  ASSERT_TRUE(op->ScrubStart());
   for (int i = 0; i < 2; ++i) {
     host().calls().clearTrace();
     op->ScrubStop();
     const std::vector<std::string> calls =
-        host().calls().traceOf({"cmScrubData", "cmScrubStop", "msgQCreate", "msgQSend", "taskDelete"});
-    EXPECT_EQ(calls, std::vector<std::string>{"cmScrubData(" + std::to_string(op->render.get()) + ", null, 0, 0, 0)"})
-        << "stop " << i + 1;
+        host().calls().traceOf({"cmScrubData", "cmScrubStop", "msgQSend", "taskDelete"});
+    const std::string render = std::to_string(op->render.get());
+    const std::vector<std::string> expected =
+        i == 0 ? std::vector<std::string>{"cmScrubData(" + render + ", null, 0, 0, 0)", "msgQSend", "msgQSend",
+                                          "cmScrubStop(" + render + ", 0)"}  // the stop and the task's answer
+               : std::vector<std::string>{};
+    ASSERT_EQ(calls.size(), expected.size()) << "stop " << i + 1 << ": " << testing::PrintToString(calls);
+    for (size_t k = 0; k < calls.size(); ++k) EXPECT_EQ(calls[k].rfind(expected[k], 0), 0u) << calls[k];
     EXPECT_EQ(op->scrubTask.scrubWindow, 6);
+    EXPECT_EQ(op->scrubTask.scrubTaskId, -1);
   }
+  EXPECT_EQ(logCount(4), 0u);
 }
 
 }  // namespace
