@@ -18,12 +18,15 @@ class ScrubLoopTest : public ScrubTest {
       action();
     });
   }
+  int blocks = 0;
   /// Sound reads and strip drawings since the last step.
   std::pair<int, int> readsAndStrips() {
     int strips = 0;
     const std::string strip = std::to_string(op->waveformArea.panel) + ", ptr, " +
                               std::to_string(op->waveformArea.rect.x) + ", " + std::to_string(op->waveformArea.rect.y);
     for (const auto& call : host().calls().traceOf({"vgWriteRectRaw"})) strips += call.rfind("vgWriteRectRaw(" + strip, 0) == 0;
+    // Sound handed to the engine: a block of samples, not silence.
+    for (const auto& call : host().calls().traceOf({"cmScrubData"})) blocks += call.find(", ptr, ") != std::string::npos;
     return {traced("cmGetFieldAudio"), strips};
   }
 };
@@ -58,6 +61,7 @@ TEST_F(ScrubLoopTest, EveryWayOfMovingThePositionReadsTheSoundThereAndDrawsTheSt
       {"switched off", {0, 0}},   {"jog while off", {0, 0}}, {"switched on", {12, 1}},
   };
   EXPECT_EQ(seen, expected) << "position after the slider: " << clicked;
+  EXPECT_EQ(blocks, 3) << "the jog, the button and the slider; the switch draws silently";
   EXPECT_TRUE(op->mainScrub);
   EXPECT_EQ(op->scrubTask.scrubTaskId, -1) << "the loop's end stops the task";
 }
