@@ -72,12 +72,18 @@ struct OP_AUDIO {
   int32_t pairs;    ///< number of pairs
 };
 
-/// Sound format of the host project.
+/// Sound format of the host project. Callers read the samples per field as
+/// the 16-bit word at byte 2, so it must stay there.
 struct OP_AUDIO_INFO {
-  int32_t sampleRate; ///< samples per second
-  int32_t channels;   ///< 2
-  int32_t bits;       ///< 16
+  uint16_t reserved;        ///< byte 0: 0
+  uint16_t samplesPerField; ///< byte 2: sample pairs of one field (960 at 50 fields a second, 800 at 60)
+  int32_t sampleRate;       ///< byte 4: sample pairs per second (48000)
+  int32_t channels;         ///< byte 8: 2
+  int32_t bits;             ///< byte 12: 16
 };
+static_assert(offsetof(OP_AUDIO_INFO, samplesPerField) == 2 && sizeof(OP_AUDIO_INFO::samplesPerField) == 2);
+static_assert(offsetof(OP_AUDIO_INFO, sampleRate) == 4 && offsetof(OP_AUDIO_INFO, channels) == 8);
+static_assert(offsetof(OP_AUDIO_INFO, bits) == 12 && sizeof(OP_AUDIO_INFO) == 16);
 
 extern "C" {
 

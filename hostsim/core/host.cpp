@@ -36,9 +36,11 @@ void Host::quiesce() {
   // New calls are refused from here on (enterCall counts a call before it
   // looks for the host, so a call that found it is counted).
   current_.store(nullptr, std::memory_order_seq_cst);
-  // The player calls into the operator and tasks may be inside host calls:
-  // stop them while everything they reach exists.
+  // The player calls into the operator, the scrub engine writes into its
+  // memory and tasks may be inside host calls: stop them while everything
+  // they reach exists.
   media_->player().shutdown();
+  media_->scrub().shutdown();
   kernel_->shutdown();
   draining_.store(true, std::memory_order_seq_cst);
   for (int inside = activeCalls_.load(); inside != 0; inside = activeCalls_.load()) activeCalls_.wait(inside);

@@ -11,6 +11,14 @@ namespace hostsim {
 
 void reportShimException(Host& host, const char* name, const char* what);
 
+/// True when the calling thread is a host task that was deleted (or outlived
+/// its host): it is on its way out and must not act as if it were alive.
+bool callerTaskDeleted() noexcept;
+/// True (and the thread's error code HOST_ERR_DELETED) when such a task
+/// makes `call`: the call is refused as a failed call, neither traced nor
+/// logged. errnoGet still answers, so the task can learn why it failed.
+bool refuseDeletedCaller(const char* call) noexcept;
+
 template <typename... Args>
 std::string traced(Host& host, const Args&... args) {
   return host.calls().tracing() ? formatArgs(args...) : std::string();
@@ -33,6 +41,7 @@ class HostCallScope {
 
 template <typename R, typename Body, typename... Args>
 R hostCall(const char* name, R failure, Body&& body, const Args&... args) noexcept {
+  if (refuseDeletedCaller(name)) return failure;
   const HostCallScope scope;
   Host* host = scope.host();
   if (!host) return failure;
@@ -49,6 +58,7 @@ R hostCall(const char* name, R failure, Body&& body, const Args&... args) noexce
 
 template <typename Body, typename... Args>
 void hostCallVoid(const char* name, Body&& body, const Args&... args) noexcept {
+  if (refuseDeletedCaller(name)) return;
   const HostCallScope scope;
   Host* host = scope.host();
   if (!host) return;

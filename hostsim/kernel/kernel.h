@@ -17,7 +17,9 @@
 //   a send to a full one, a delay) gives the section up while it sleeps and
 //   takes it back, at the same depth, before it returns.
 // - A deleted task's queue operations, delays and taskLock fail at once with
-//   HOST_ERR_DELETED; a section it held is released.
+//   HOST_ERR_DELETED; a section it held is released. Its other host calls
+//   are refused too, as failed calls (see callerTaskDeleted in shim.h): only
+//   errnoGet still answers, so that it can learn why its wait failed.
 // - Once the kernel shuts down nobody sleeps in it any more: a wait of any
 //   thread (task or not) that would have to sleep ends with HOST_ERR_DELETED,
 //   and the kernel's state outlives the threads woken that way.
@@ -54,6 +56,10 @@ class Kernel {
   /// How long (machine time) a wait for the tasks to settle lasts at most:
   /// a task that never sleeps must not hang its host.
   static constexpr std::chrono::milliseconds kSettleLimit{5000};
+  /// How long (machine time) the host's end waits for each task that was
+  /// still running: one that never calls the kernel again (a busy loop, a
+  /// wait outside the host) is then left behind rather than hanging it.
+  static constexpr std::chrono::milliseconds kEndLimit{5000};
 
   explicit Kernel(Host& host);
   ~Kernel();
@@ -131,9 +137,14 @@ class Kernel {
   static int32_t error();
   static void setError(int32_t code);
 
-  /// Ends every task (their waits fail with HOST_ERR_DELETED) and joins them.
+  /// Ends every task (their waits fail with HOST_ERR_DELETED, their other
+  /// host calls are refused) and joins them. A task whose entry has not
+  /// returned within the end limit is left behind: its thread is detached,
+  /// a host log line names it, and it never touches the kernel again.
   /// Safe to call more than once; no task can be spawned afterwards.
   void shutdown();
+  /// Changes the end limit (tests).
+  void setEndLimit(std::chrono::milliseconds limit);
   /// Queues created and not deleted, as text.
   std::vector<std::string> liveHandles() const;
 

@@ -25,7 +25,8 @@ R kernelCall(const char* name, R failure, Body&& body, const Args&... args) noex
         return value;
       },
       args...);
-  if (!answered) Kernel::setError(HOST_ERR_INVALID);
+  // A deleted task's refused call keeps the reason the refusal gave.
+  if (!answered && !hostsim::callerTaskDeleted()) Kernel::setError(HOST_ERR_INVALID);
   return result;
 }
 

@@ -2,6 +2,7 @@
 // The kernel's private state, shared by its source files. Everything here is
 // guarded by State::mutex unless a comment says otherwise.
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -33,8 +34,18 @@ struct KernelTask {
   std::thread thread;           ///< stored by spawn, joined by whoever reaps it
   std::thread::id threadId;
   const void* kernel = nullptr; ///< the State that spawned it
-  bool deleted = false;
+  /// Set under the mutex; read without it by the task's own host calls,
+  /// which are refused from then on.
+  std::atomic<bool> deleted{false};
   bool finished = false;        ///< the entry has returned; the thread is ending
+
+  /// How the task's thread and the host's end agree on who still touches
+  /// the kernel: the thread, once its entry returns, marks itself exiting
+  /// unless the end gave up waiting for it and marked it abandoned; an
+  /// abandoned thread leaves without touching the kernel, which may be gone.
+  std::mutex exitMutex;
+  bool exiting = false;    ///< guarded by exitMutex
+  bool abandoned = false;  ///< guarded by exitMutex
 };
 
 /// A thread asleep in a kernel wait, as other threads see it.
@@ -77,6 +88,9 @@ struct Kernel::State {
 
   std::map<std::thread::id, Sleeper> sleepers;  ///< threads inside a condition wait
   int32_t settleWatchers = 0;                   ///< threads waiting for the tasks to settle
+
+  /// How long (machine time) the host's end waits for a task to end.
+  std::chrono::milliseconds endLimit = Kernel::kEndLimit;
 
   std::thread::id sectionOwner;  ///< default id: nobody holds the section
   int32_t sectionDepth = 0;
@@ -123,6 +137,10 @@ struct Kernel::State {
   void finishTask(KernelTask& task);
   /// Joins the threads of tasks that have ended.
   void reapFinished();
+  /// At the host's end: joins a task's thread once its entry has returned,
+  /// or, when it has not within `endLimit`, leaves the thread behind
+  /// (detached, never to touch the kernel again) with a log line.
+  void endThread(KernelTask& task);
 };
 
 /// Sets the calling thread's error code and returns `result`.

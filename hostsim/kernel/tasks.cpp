@@ -1,9 +1,12 @@
 // Tasks on real threads. A thread cannot be killed safely, so deleting a task
-// marks it: its id is gone at once and every later wait of it fails, so it
-// leaves its entry at its next host call. Threads of ended tasks are joined
-// by the next spawn or delete, and all of them at shutdown.
+// marks it: its id is gone at once, every later wait of it fails and every
+// other host call of it is refused, so it leaves its entry at its next host
+// call and cannot act as if it were alive meanwhile. Threads of ended tasks
+// are joined by the next spawn or delete, and all of them at shutdown (within
+// a limit: see Kernel::shutdown).
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <system_error>
 
 #include "hostsim/core/host.h"
@@ -24,14 +27,35 @@ bool Kernel::State::selfDeleted() const {
   return task && task->deleted;
 }
 
+// Any kernel's task: a thread left behind by an ended host is deleted too,
+// and must not reach the host that came after it.
+bool callerTaskDeleted() noexcept { return taskOfThread && taskOfThread->deleted.load(); }
+
+bool refuseDeletedCaller(const char* call) noexcept {
+  if (!callerTaskDeleted() || std::strcmp(call, "errnoGet") == 0) return false;
+  Kernel::setError(HOST_ERR_DELETED);
+  return true;
+}
+
 void Kernel::State::runTask(State& state, std::shared_ptr<KernelTask> task, TASK_ENTRY entry,
                             std::array<TASK_ARG, 10> a) {
   taskOfThread = task.get();
+  bool threw = false;
   try {
     entry(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9]);
   } catch (...) {
-    state.host.log().host(4, "task " + task->name + ": its entry ended with an exception");
+    threw = true;
   }
+  {
+    std::lock_guard exit(task->exitMutex);
+    if (task->abandoned) {
+      // The host's end gave up on this thread: the kernel may be gone.
+      taskOfThread = nullptr;
+      return;
+    }
+    task->exiting = true;
+  }
+  if (threw) state.host.log().host(4, "task " + task->name + ": its entry ended with an exception");
   state.finishTask(*task);
   taskOfThread = nullptr;
 }
@@ -175,8 +199,34 @@ void Kernel::shutdown() {
     if (task->thread.get_id() == std::this_thread::get_id())
       task->thread.detach();  // a task ending the host cannot wait for itself
     else
-      task->thread.join();
+      s.endThread(*task);
   }
+}
+
+void Kernel::setEndLimit(std::chrono::milliseconds limit) {
+  std::lock_guard guard(state_->mutex);
+  state_->endLimit = limit;
+}
+
+void Kernel::State::endThread(KernelTask& task) {
+  std::chrono::milliseconds limit{};
+  {
+    std::unique_lock guard(mutex);
+    limit = endLimit;
+    settledChanged.wait_until(guard, std::chrono::steady_clock::now() + limit, [&] { return task.finished; });
+  }
+  {
+    std::lock_guard exit(task.exitMutex);
+    // A thread already on its way out finishes at once: wait for it.
+    if (!task.exiting) task.abandoned = true;
+  }
+  if (!task.abandoned) {
+    task.thread.join();
+    return;
+  }
+  host.log().host(4, "host end: task " + task.name + " did not end within " + std::to_string(limit.count()) +
+                         " ms; its thread is left behind and never touches the host again");
+  task.thread.detach();
 }
 
 }  // namespace hostsim

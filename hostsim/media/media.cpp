@@ -32,12 +32,14 @@ Media::Media(Host& host)
       operatorRequester_(host, operators_),
       operatorGuis_(host, operators_),
       jingles_(host),
-      player_(host, clips_, render_) {
+      player_(host, clips_, render_),
+      scrub_(host, render_) {
   storyboard_.applySetup(host.config());
   info_.width = frameWidth(host.config().format);
   info_.fieldHeight = fieldHeight(host.config().format);
   info_.aspectCode = kAspect16x9;
-  audioInfo_ = OP_AUDIO_INFO{kSampleRate, kChannels, kSampleBits};
+  audioInfo_ = OP_AUDIO_INFO{0, static_cast<uint16_t>(pairsPerField(host.config().format)), kSampleRate, kChannels,
+                             kSampleBits};
 }
 
 Media::~Media() = default;
@@ -64,7 +66,7 @@ uint32_t Media::chooseScene(uint32_t preselectUid) {
 std::vector<std::string> Media::liveHandles() const {
   std::vector<std::string> out = clips_.liveHandles();
   for (auto&& part : {images_.liveHandles(), render_.liveHandles(), sceneBuffers_.liveHandles(), operators_.liveHandles(),
-                      operatorGuis_.liveHandles(), jingles_.liveHandles(), player_.liveHandles()})
+                      operatorGuis_.liveHandles(), jingles_.liveHandles(), player_.liveHandles(), scrub_.liveHandles()})
     out.insert(out.end(), part.begin(), part.end());
   return out;
 }

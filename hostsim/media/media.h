@@ -18,6 +18,7 @@
 #include "hostsim/media/player.h"
 #include "hostsim/media/project_state.h"
 #include "hostsim/media/render.h"
+#include "hostsim/media/scrub_engine.h"
 #include "hostsim/media/sources.h"
 #include "hostsim/media/storyboard.h"
 #include "hostsim/media/unique_ids.h"
@@ -42,6 +43,7 @@ class Media {
   SceneBuffers& sceneBuffers() { return sceneBuffers_; }
   UniqueIds& ids() { return ids_; }
   Player& player() { return player_; }
+  ScrubEngine& scrub() { return scrub_; }
   OperatorDirectory& operators() { return operators_; }
   Storyboard& storyboard() { return storyboard_; }
   const Storyboard& storyboard() const { return storyboard_; }
@@ -62,7 +64,7 @@ class Media {
 
   /// Clips, images, sound blocks and scene buffers not given back, loaded
   /// operators, their settings windows and jingle requests not released,
-  /// and a player not stopped or exited, as text.
+  /// a player not stopped or exited, and a scrub not stopped, as text.
   std::vector<std::string> liveHandles() const;
 
  private:
@@ -82,7 +84,8 @@ class Media {
   MAIN_INFO info_{};
   OP_AUDIO_INFO audioInfo_{};
   std::atomic<uint32_t> lastPreselect_{0};
-  Player player_;  ///< last: it plays what the members above hold
+  Player player_;  ///< it plays what the members above hold
+  ScrubEngine scrub_;
 };
 
 }  // namespace hostsim

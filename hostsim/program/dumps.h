@@ -47,6 +47,15 @@ bool dumpStoryboard(Host& host, const std::filesystem::path& file);
 nlohmann::ordered_json operatorsState(Host& host);
 bool dumpOperators(Host& host, const std::filesystem::path& file);
 
+/// The scrub engine: whether it runs, starts and stops counted, the start
+/// word, and every block handed to it with its mode, pairs, peak and the
+/// pairs of it played.
+nlohmann::ordered_json scrubState(Host& host);
+bool dumpScrub(Host& host, const std::filesystem::path& file);
+/// What the scrub engine played, as a 48 kHz 16-bit stereo PCM WAV file.
+/// Writes nothing (and returns false) when it played nothing.
+bool writeScrubWav(Host& host, const std::filesystem::path& file);
+
 /// The host calls made so far, one "name(arguments)" a line, oldest first.
 std::string traceText(Host& host);
 bool dumpTrace(Host& host, const std::filesystem::path& file);

@@ -121,6 +121,8 @@ int session(const Options& o, const std::string& text, const fs::path& out) {
   }
   const size_t stepsLeft = host.user().pending();
   runStepsAfterEnd(host);
+  // What the scrub engine played, to listen to (nothing when it played nothing).
+  writeScrubWav(host, out / "scrub.wav");
   writeReport(host, result, out, stepsLeft);
   if (result.init != 0) std::cout << "the operator refused to start on host version " << script.config.version << "\n";
   else std::cout << "run result: " << result.run << "\n";

@@ -64,6 +64,8 @@ bool needsNoOperator(ScriptCommand::Kind kind) {
     case ScriptCommand::DumpTrace:
     case ScriptCommand::DumpPlayback:
     case ScriptCommand::DumpStoryboard:
+    case ScriptCommand::DumpOperators:
+    case ScriptCommand::DumpScrub:
     case ScriptCommand::HostUndo:
       return true;
     default:
@@ -119,6 +121,8 @@ Action actionFor(const ScriptCommand& c, const std::filesystem::path& out) {
       return [](Host& h) { return h.media().storyboard().undo(); };
     case ScriptCommand::DumpOperators:
       return [file = out / c.text](Host& h) { return dumpOperators(h, file); };
+    case ScriptCommand::DumpScrub:
+      return [file = out / c.text](Host& h) { return dumpScrub(h, file); };
     case ScriptCommand::ForeignScreen:
       return [on = c.a != 0](Host& h) {
         h.panels().input().setForeignScreen(on);

@@ -260,7 +260,8 @@ ScriptCommand parseSimple(const Line& l) {
     else if (l.is(1, "playback")) cmd = command(l, ScriptCommand::DumpPlayback);
     else if (l.is(1, "storyboard")) cmd = command(l, ScriptCommand::DumpStoryboard);
     else if (l.is(1, "operators")) cmd = command(l, ScriptCommand::DumpOperators);
-    else l.fail("expected dump log, gui, clips, trace, playback, storyboard or operators, then a file name");
+    else if (l.is(1, "scrub")) cmd = command(l, ScriptCommand::DumpScrub);
+    else l.fail("expected dump log, gui, clips, trace, playback, storyboard, operators or scrub, then a file name");
     cmd.text = l.word(2);
     if (cmd.text.empty() || cmd.text[0] == '/' || cmd.text.find("..") != std::string::npos)
       l.fail("a dump's file name must stay inside the output folder");

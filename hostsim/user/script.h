@@ -35,7 +35,7 @@ struct ScriptCommand {
   enum Kind {
     ClickCaption, ClickShortcut, ClickAt, Key, Command, PointerMove, PointerConfirm, PointerCancel,
     Close, Answer, Wait, Screenshot, DumpLog, DumpGui, DumpClips, DumpTrace, DumpStoryboard, ForeignScreen,
-    DumpPlayback, PlayerEnd, PlayerEvent, ScreenshotStoryboard, HostUndo, DumpOperators
+    DumpPlayback, PlayerEnd, PlayerEvent, ScreenshotStoryboard, HostUndo, DumpOperators, DumpScrub
   };
   Kind kind = Close;
   int line = 0;

@@ -91,11 +91,19 @@ class MulticamOperator {
   /// Draws every camera picture and the timeline.
   void RedrawAll();
 
-  // ---- Operations that arrive with later work: recognised, they do nothing yet ----
+  // ---- Scrubbing: the sound and the strip at the position ----------------------
+  /// Starts the scrub engine and the scrub task; true when both run or
+  /// scrubbing is off. Does nothing while either already runs.
   bool ScrubStart();
+  /// Silences and stops the engine and ends the task (deleting it when it
+  /// does not answer). Never throws; safe when nothing runs.
   void ScrubStop();
+  /// Hands the sound around the position to the engine (unless `silent`)
+  /// and draws its strip.
   void ScrubUpdate(bool silent);
   void ClearWaveformStrip();
+
+  // ---- Operations that arrive with later work: recognised, they do nothing yet ----
   void AssignSceneToActiveCamera();
   void RemoveClipFromActiveCamera();
   void SynchroniseCameras();
@@ -391,6 +399,12 @@ class MulticamOperator {
   void unmarkPlaybackElements();
   void endPausedPlayback(bool fromPlayer);
   void resumeScrubbing();
+  /// The stop handshake with the scrub task.
+  void endScrubTask();
+  /// Drops commands the scrub task never took (a stop after a time-out).
+  void purgeScrubCommands();
+  /// The envelope of camera 1's clip, made anew when the clip changed.
+  AudioEnvelope* cameraOneSound();
   void switchPlaybackScreen(bool playback);
 };
 

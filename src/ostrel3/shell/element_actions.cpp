@@ -160,9 +160,15 @@ void MulticamOperator::apply(bool saveOnSuccess) {
   const int32_t limit = nslGetMaxIncludeTrimFrames();
   const bool raised = limit < trimLength;
   if (raised) nslSetMaxIncludeTrimFrames(trimLength);
+  // No scrub tick or sound may come while the storyboard is written.
+  ScrubStop();
   const bool written = BuildStoryboard();
   if (raised) nslSetMaxIncludeTrimFrames(limit);
-  if (!written) return;
+  if (!written) {
+    // The user stays in the editor: scrubbing comes back.
+    ScrubStart();
+    return ScrubUpdate(true);
+  }
   if (saveOnSuccess) saveAndLeave();
   else keepRunning = false;
 }

@@ -63,6 +63,8 @@ MulticamOperator::~MulticamOperator() { teardown(); }
 void MulticamOperator::teardown() noexcept {
   // The player's callbacks post to the event queue: it goes first.
   player.end();
+  // No scrub task or engine may outlive the queues and the handle they use.
+  ScrubStop();
   ReleaseTransitionPicker();
   pictures.release();
   if (renderReady) {

@@ -6,11 +6,6 @@
 
 namespace ostrel3 {
 
-bool MulticamOperator::ScrubStart() { return false; }
-void MulticamOperator::ScrubStop() {}
-void MulticamOperator::ScrubUpdate(bool) {}
-void MulticamOperator::ClearWaveformStrip() {}
-
 bool MulticamOperator::BuildStoryboard() { return false; }
 bool MulticamOperator::ProjectSettingsDialog() { return false; }
 void MulticamOperator::InfoDialog() {}
