@@ -2,6 +2,10 @@
 // dumps read of it.
 #include "hostsim/media/scrub_engine.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+
 #include "hostsim/core/host.h"
 #include "hostsim/kernel/kernel.h"
 #include "hostsim/media/render.h"

@@ -1,6 +1,7 @@
 // The scrub engine's task: plays the block in steps of 10 ms as the host's
 // clock reaches them, and moves the caller's start word on with each.
 #include <algorithm>
+#include <atomic>
 
 #include "hostsim/core/host.h"
 #include "hostsim/kernel/kernel.h"

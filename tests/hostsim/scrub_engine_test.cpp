@@ -133,15 +133,6 @@ TEST_F(ScrubTest, TheHostsEndStopsARunningEngine) {
   word.reset();
 }
 
-TEST_F(ScrubTest, TheEngineStoppedByTheHostsEndSaysSo) {
-  uint32_t word = 0;
-  ASSERT_EQ(cmScrubStart(render_, &word, 0), 0);
-  engine().shutdown();
-  EXPECT_FALSE(engine().running());
-  EXPECT_TRUE(host().kernel().runningTasks().empty());
-  EXPECT_EQ(hostLines("host end: the scrub engine was still running; it is stopped"), 1u);
-}
-
 class ScrubOnTheMachinesClock : public ScrubTest {
  protected:
   hostsim::HostConfig makeConfig() override {

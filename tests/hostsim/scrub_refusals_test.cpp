@@ -89,14 +89,5 @@ TEST_F(ScrubRefusals, CallsARunningEngineCannotTake) {
   EXPECT_EQ(other, 0u);
 }
 
-TEST_F(ScrubRefusals, AnInjectedFailureReachesTheCallerAsMinusOne) {
-  uint32_t word = 0;
-  host().calls().failNth("cmScrubStart", 1);
-  EXPECT_EQ(cmScrubStart(render_, &word, 0), -1);
-  EXPECT_FALSE(engine().running());
-  ASSERT_EQ(cmScrubStart(render_, &word, 0), 0);
-  ASSERT_EQ(cmScrubStop(render_, 0), 0);
-}
-
 }  // namespace
 }  // namespace ostrel3_test
