@@ -1,5 +1,5 @@
 // Operations the event loop already dispatches to but whose work arrives
-// later (scrubbing, the storyboard output, the dialogs). They do
+// later (scrubbing, the dialogs). They do
 // nothing until then; those that report a result report that nothing was
 // done.
 #include "ostrel3/shell/operator.h"
@@ -11,7 +11,6 @@ void MulticamOperator::ScrubStop() {}
 void MulticamOperator::ScrubUpdate(bool) {}
 void MulticamOperator::ClearWaveformStrip() {}
 
-bool MulticamOperator::BuildStoryboard() { return false; }
 bool MulticamOperator::ProjectSettingsDialog() { return false; }
 void MulticamOperator::InfoDialog() {}
 void MulticamOperator::ChooseCameraColour() {}
