@@ -78,9 +78,12 @@ bool OutputModeRequest::open() {
   if (snxprintf(header.data(), header.size(), text(kHeader), static_cast<int>(cutCount_)) < 0) OS3_LOG(kLogFailed);
 
   const int16_t line = vgsComponent::lineHeight();
+  // Every row keeps the same distance to the next one.
+  const int16_t rowGap = vgConvertWidth(4);
   vgsBoxTextLine headerLine(header.data());
+  headerLine.setGaps(0, rowGap);
   vgsTextButton transitions(&transitionsButton_, '1', text(kTransitions));
-  transitions.setGaps(vgConvertWidth(4), 0);
+  transitions.setGaps(rowGap, 0);
   vgsCheckBox transitionsOn(&transitionsSwitch_, '3', nullptr, transitionPicker().transitionsEnabled ? 1 : 0);
   const int16_t switchWidth = vgConvertGadgetWidth(32);
   transitionsOn.setMinimumSize(switchWidth, line);
@@ -89,6 +92,7 @@ bool OutputModeRequest::open() {
   vgsContainer transitionsRow(&rowLayout);
   transitionsRow.addChild(&transitions);
   transitionsRow.addChild(&transitionsOn);
+  transitionsRow.setGaps(0, rowGap);
 
   vgsLayoutY columnLayout;
   vgsContainer column(&columnLayout);
