@@ -143,12 +143,12 @@ void AddTransitions(const PickerView& view) {
 
 void EditSelectedSettings(const PickerView& view) {
   if (transitionPicker().settingsOpen) {
-    vgPointerBeep();
+    RefuseAction();
     return;
   }
   TransitionEntry* entry = EntryAt(PickerList(view.root, view.list).selectedRow() + 1);
   if (!entry) {
-    vgPointerBeep();
+    RefuseAction();
     return;
   }
   OpenSettingsWindow(*entry);
@@ -184,7 +184,7 @@ void DeleteSelected(const PickerView& view) {
   TransitionEntry* entry = type == kTransitionRow ? EntryAt(selected + 1) : nullptr;
   // The entry whose settings window is open stays until that window closes.
   if (!entry || entry == s.settingsEntry) {
-    vgPointerBeep();
+    RefuseAction();
     return;
   }
   list.removeSelected();

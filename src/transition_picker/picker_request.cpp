@@ -226,7 +226,7 @@ void SelectionRequest::finish(bool confirmed) {
 int32_t RunTransitionPicker() {
   if (transitionPicker().pickerOpen) {
     // One selection request at a time: the picker's state belongs to it.
-    vgPointerBeep();
+    RefuseAction();
     return -1;
   }
   SelectionRequest request;

@@ -84,10 +84,15 @@ std::u16string PickerString(int32_t id) {
   return text ? text : u"";
 }
 
+void RefuseAction() {
+  OS3_LOG(kLogRefused);
+  vgPointerBeep();
+}
+
 void OpenSettingsWindow(TransitionEntry& entry) {
   TransitionPickerState& s = transitionPicker();
   if (s.settingsOpen) {
-    vgPointerBeep();
+    RefuseAction();
     return;
   }
   const OP_HANDLE op = loadWithSettings(entry);

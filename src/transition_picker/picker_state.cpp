@@ -28,6 +28,8 @@ void PrepareTransitionPicker() {
 }
 
 void ClearTransitions() {
+  // An open settings window edits one of the entries: it closes before they go.
+  CloseSettingsWindow(false);
   HOST_LIST& list = transitionPicker().list;
   std::vector<TransitionEntry*> entries;
   for (HOST_NODE* node = lstFirst(&list); node; node = lstNext(node))

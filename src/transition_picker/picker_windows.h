@@ -13,6 +13,10 @@ namespace ostrel3 {
 const XCHAR* PickerText(int32_t id);
 std::u16string PickerString(int32_t id);
 
+/// A user action the picker cannot carry out: a beep and a log line, and
+/// nothing changes.
+void RefuseAction();
+
 /// Opens the settings window for entry with its operator loaded and its
 /// stored settings applied. Refused with a beep while one is open; a
 /// failure is logged and leaves nothing loaded or open.

@@ -32,7 +32,7 @@ class CutTransitionsTest : public ostrel3_test::StoryboardTest {
  protected:
   hostsim::HostConfig makeConfig() override {
     hostsim::HostConfig c = StoryboardTest::makeConfig();
-    c.operators.push_back({"transition/push", "Push", 0, 4});
+    c.operators.push_back({"transition/push", "Push", 0, 4, {}, {}});
     c.includeTrimFrames = limit_;
     return c;
   }

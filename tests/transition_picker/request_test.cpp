@@ -1,50 +1,12 @@
 // The selection request driven by the scripted user: what confirming and
 // cancelling keep, and what the buttons do to the list and its rows.
-#include <cstdlib>
-#include <filesystem>
-
-#include "hostsim/core/calls.h"
-#include "hostsim/core/user.h"
-#include "hostsim/gui/display.h"
-#include "hostsim/gui/panels.h"
-#include "hostsim/gui/screen.h"
-#include "hostsim/gui/user_input.h"
-#include "ostrel3/project/utf8.h"
-#include "picker_fixture.h"
-#include "transition_picker/transition_picker.h"
+#include "request_fixture.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using hostsim::ClickOptions;
 using hostsim::Host;
-using picker_test::PickerTest;
-
-class PickerRequestTest : public PickerTest {
- protected:
-  void click(const std::string& caption, ClickOptions options = {}) {
-    host().user().addAction("click " + caption,
-                            [=](Host& h) { return h.panels().input().clickCaption(caption, options); });
-  }
-  void choose(const std::string& popup, const std::string& entry) { click(popup, ClickOptions().withEntry(entry)); }
-  void selectRow(int32_t row) {
-    host().user().addAction("select row", [=](Host& h) {
-      return h.panels().input().clickShortcut('l', ClickOptions().withValue(row));
-    });
-  }
-  void closeScreen() {
-    host().user().addAction("close", [](Host& h) { return h.panels().input().closeScreen(); });
-  }
-  /// The list view's rows as "text/type".
-  std::vector<std::string> rows() {
-    std::vector<std::string> out;
-    for (const auto& e : host().panels().elements())
-      if (e.kind == hostsim::ElementKind::Listview)
-        for (const auto& r : e.rows) out.push_back(ostrel3::ToUtf8(r.text) + "/" + std::to_string(r.type));
-    return out;
-  }
-  int32_t run() { return ostrel3::RunTransitionPicker(); }
-};
+using picker_test::PickerOperatorsTest;
+using picker_test::PickerRequestTest;
 
 TEST_F(PickerRequestTest, ConfirmingAndCancellingDecideWhetherTransitionsAreOn) {
   struct Row {
@@ -148,6 +110,7 @@ TEST_F(PickerRequestTest, SettingsAndDeleteWithoutASelectedTransitionOnlyBeep) {
   click("OK");
   EXPECT_EQ(run(), 0);
   EXPECT_EQ(host().display().beeps(), 2);
+  EXPECT_EQ(logCount(3), 2u) << "each refusal is logged";
   EXPECT_EQ(entries(), (std::vector<std::string>{"transition/wipe"}));
 }
 
@@ -165,23 +128,8 @@ TEST_F(PickerRequestTest, ARequestThatCannotBeOpenedChangesNothing) {
 
 namespace {
 
-// Leaves a picture next to the test's home, and in OSTREL3_KEEP_SCREENSHOTS when set.
-class PickerPictureTest : public PickerRequestTest {
- protected:
-  void picture(const std::string& name) {
-    const fs::path shot = home() / (name + ".png");
-    host().user().addAction("picture", [shot](Host& h) { return h.display().screen().savePng(1, shot); });
-    shots_.push_back(shot);
-  }
-  void keepPictures() {
-    for (const fs::path& shot : shots_) {
-      ASSERT_TRUE(fs::exists(shot)) << shot;
-      if (const char* keep = std::getenv("OSTREL3_KEEP_SCREENSHOTS"))
-        fs::copy_file(shot, fs::path(keep) / shot.filename(), fs::copy_options::overwrite_existing);
-    }
-  }
-  std::vector<fs::path> shots_;
-};
+// A picture for a person to look at.
+using PickerPictureTest = PickerOperatorsTest;
 
 TEST_F(PickerPictureTest, TheSelectionRequestWithTwoTransitionsAndAJingle) {
   addEntry("wipe");
