@@ -1,12 +1,10 @@
 // Operations the event loop already dispatches to but whose work arrives
-// later (scrubbing, the storyboard output, the dialogs). They do
-// nothing until then; those that report a result report that nothing was
-// done.
+// later (the dialogs). They do nothing until then; those that report a
+// result report that nothing was done.
 #include "ostrel3/shell/operator.h"
 
 namespace ostrel3 {
 
-bool MulticamOperator::BuildStoryboard() { return false; }
 bool MulticamOperator::ProjectSettingsDialog() { return false; }
 void MulticamOperator::InfoDialog() {}
 void MulticamOperator::ChooseCameraColour() {}
