@@ -47,8 +47,15 @@ const ClipStore::Clip* ClipStore::find(AV_RECORD clip) const {
 
 AV_RECORD ClipStore::add(Clip clip) {
   const AV_RECORD handle = nextHandle_++;
+  countName(clip.name, +1);
   clips_.emplace(handle, std::move(clip));
   return handle;
+}
+
+void ClipStore::countName(const std::u16string& name, int delta) {
+  auto it = nameCounts_.try_emplace(name, 0).first;
+  it->second += delta;
+  if (it->second <= 0) nameCounts_.erase(it);
 }
 
 AV_RECORD ClipStore::copy(AV_RECORD source) {
@@ -71,6 +78,7 @@ int32_t ClipStore::remove(AV_RECORD clip) {
     log_.host(3, "nslDeleteAVRecord: clip " + hex(clip) + " belongs to the scene bin and is not deleted");
     return -1;
   }
+  countName(c->name, -1);
   clips_.erase(clip);
   return 0;
 }
@@ -149,7 +157,9 @@ int32_t ClipStore::rename(AV_RECORD clip, const char16_t* name) {
   std::lock_guard lock(mutex_);
   Clip* c = find(clip);
   if (!c) return -1;
+  countName(c->name, -1);
   c->name.assign(text);
+  countName(c->name, +1);
   return 0;
 }
 
@@ -192,6 +202,16 @@ std::vector<std::u16string> ClipStore::names() const {
   out.reserve(clips_.size());
   for (const auto& [handle, c] : clips_) out.push_back(c.name);
   return out;
+}
+
+bool ClipStore::hasName(std::u16string_view name) const {
+  std::lock_guard lock(mutex_);
+  return nameCounts_.find(name) != nameCounts_.end();
+}
+
+size_t ClipStore::count() const {
+  std::lock_guard lock(mutex_);
+  return clips_.size();
 }
 
 std::optional<ClipInfo> ClipStore::info(AV_RECORD clip) const {

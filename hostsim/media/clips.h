@@ -76,6 +76,11 @@ class ClipStore {
   AV_RECORD findInBinByName(std::u16string_view name) const;
   /// The names of every clip: the bin's and the callers' copies and pieces.
   std::vector<std::u16string> names() const;
+  /// Whether any clip, of the bin or a caller's, has this name. Kept as an
+  /// index, so that naming thousands of copies costs no walk over them all.
+  bool hasName(std::u16string_view name) const;
+  /// How many clips there are.
+  size_t count() const;
 
   std::optional<ClipInfo> info(AV_RECORD clip) const;
   /// Every clip: the bin in its order, then the callers' clips in the order
@@ -95,11 +100,13 @@ class ClipStore {
   Clip* find(AV_RECORD clip);
   const Clip* find(AV_RECORD clip) const;
   AV_RECORD add(Clip clip);
+  void countName(const std::u16string& name, int delta);
 
   mutable std::mutex mutex_;
   UniqueIds& ids_;
   HostLog& log_;
   std::map<AV_RECORD, Clip> clips_;
+  std::map<std::u16string, int, std::less<>> nameCounts_;
   std::vector<AV_RECORD> bin_;
   AV_RECORD nextHandle_ = 0x0A000001u;
 };

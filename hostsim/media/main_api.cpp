@@ -1,7 +1,6 @@
 // The main library's project side: finding clips by id, the video format,
 // the scene chooser, the active scene sample and unique clip names.
 #include <algorithm>
-#include <set>
 
 #include "host/main.h"
 #include "hostsim/core/shim.h"
@@ -51,11 +50,19 @@ int32_t mainMakeUniqueName(int32_t kind, XCHAR* out, const XCHAR* name, int32_t 
         // Unique against every clip the host knows: the bin, the callers'
         // copies and the storyboard's own, so that a second output's names
         // differ from the first's.
-        std::set<std::u16string, std::less<>> taken;
-        for (auto& n : h.media().clips().names()) taken.insert(std::move(n));
-        for (auto& n : h.media().storyboard().clipNames()) taken.insert(std::move(n));
+        hostsim::Media& m = h.media();
+        const hostsim::NameTaken taken = [&m](std::u16string_view n) {
+          return m.clips().hasName(n) || m.storyboard().hasClipName(n);
+        };
+        const size_t inUse = m.clips().count() + m.storyboard().clipNameCount();
         // out may be name itself: the result is built apart before it is written.
-        std::optional<std::u16string> unique = hostsim::uniqueName(name, maxChars, taken);
+        size_t number = 0;
+        std::optional<std::u16string> unique =
+            hostsim::uniqueName(name, maxChars, taken, inUse, m.nameNumbers().firstFor(name, maxChars), &number);
+        // Numbers given out before may have become free again: a name that
+        // fits nowhere above them may still fit below.
+        if (!unique) unique = hostsim::uniqueName(name, maxChars, taken, inUse, 2, &number);
+        m.nameNumbers().gave(name, maxChars, number);
         if (!unique) return -1;
         std::copy(unique->begin(), unique->end(), out);
         out[unique->size()] = 0;

@@ -21,6 +21,7 @@
 #include "hostsim/media/scrub_engine.h"
 #include "hostsim/media/sources.h"
 #include "hostsim/media/storyboard.h"
+#include "hostsim/media/unique_name.h"
 #include "hostsim/media/unique_ids.h"
 
 namespace hostsim {
@@ -46,6 +47,7 @@ class Media {
   ScrubEngine& scrub() { return scrub_; }
   OperatorDirectory& operators() { return operators_; }
   Storyboard& storyboard() { return storyboard_; }
+  NameNumbers& nameNumbers() { return nameNumbers_; }
   const Storyboard& storyboard() const { return storyboard_; }
   OperatorRequester& operatorRequester() { return operatorRequester_; }
   OperatorGuis& operatorGuis() { return operatorGuis_; }
@@ -78,6 +80,7 @@ class Media {
   SceneBuffers sceneBuffers_;
   OperatorDirectory operators_;
   Storyboard storyboard_;
+  NameNumbers nameNumbers_;
   OperatorRequester operatorRequester_;
   OperatorGuis operatorGuis_;
   JingleRequests jingles_;

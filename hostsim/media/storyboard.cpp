@@ -35,6 +35,8 @@ void Storyboard::applySetup(const HostConfig& config) {
   scenes_ = std::move(s.scenes);
   nextSceneId_ = s.nextSceneId;
   if (s.active) active_ = scenes_[*s.active].id;
+  index_.reset();
+  recountNames();
 }
 
 // ---- helpers (the lock is held) ----------------------------------------------
@@ -53,7 +55,7 @@ bool Storyboard::writable(SB_SCENE buffer, const char* call) const {
 std::optional<size_t> Storyboard::sceneOf(SB_SCENE buffer, const char* call) const {
   if (!writable(buffer, call)) return std::nullopt;
   auto named = named_.find(buffer);
-  std::optional<size_t> index = named == named_.end() ? std::nullopt : indexOf(scenes_, named->second);
+  std::optional<size_t> index = named == named_.end() ? std::nullopt : index_.find(scenes_, named->second);
   if (!index) refuse(call, "scene buffer " + std::to_string(buffer) + " names no scene");
   return index;
 }
@@ -76,6 +78,15 @@ std::shared_ptr<const SbScenes> Storyboard::beforeChange() const {
 
 void Storyboard::changed(const std::string& what, std::shared_ptr<const SbScenes> before) {
   parts_.project.undo().record(what, std::move(before));
+}
+
+void Storyboard::recountNames() {
+  names_.clear();
+  for (const SbScene& s : scenes_) {
+    names_.insert(s.clip.name);
+    if (s.insert) names_.insert(s.insert->clip.name);
+    for (const SbAudio& a : s.audio) names_.insert(a.clip.name);
+  }
 }
 
 void Storyboard::dropLostOperators() {
@@ -131,7 +142,7 @@ int32_t Storyboard::next(SB_SCENE from, SB_SCENE out) {
 
 int32_t Storyboard::length() const {
   Lock lock(mutex_);
-  return totalLength(scenes_);
+  return index_.position(scenes_, scenes_.size());
 }
 
 int32_t Storyboard::compare(SB_SCENE a, SB_SCENE b) const {
@@ -139,7 +150,7 @@ int32_t Storyboard::compare(SB_SCENE a, SB_SCENE b) const {
   if (!writable(a, "nslSBSceneCmp") || !writable(b, "nslSBSceneCmp")) return 0;
   auto na = named_.find(a), nb = named_.find(b);
   if (na == named_.end() || nb == named_.end() || na->second != nb->second) return 0;
-  return indexOf(scenes_, na->second) ? 1 : 0;
+  return index_.find(scenes_, na->second) ? 1 : 0;
 }
 
 int32_t Storyboard::copy(SB_SCENE source, SB_SCENE destination) {
@@ -153,7 +164,7 @@ int32_t Storyboard::copy(SB_SCENE source, SB_SCENE destination) {
 int32_t Storyboard::position(SB_SCENE scene) const {
   Lock lock(mutex_);
   const std::optional<size_t> i = sceneOf(scene, "nslSBSceneGetAbsolutePos");
-  return i ? positionOf(scenes_, *i) : -1;
+  return i ? index_.position(scenes_, *i) : -1;
 }
 
 int32_t Storyboard::sceneLength(SB_SCENE scene) const {
@@ -206,7 +217,9 @@ int32_t Storyboard::addScene(SB_SCENE position, AV_RECORD clip, SB_SCENE out) {
   SbScene s;
   s.id = freshId();
   s.clip = std::move(*c);
+  names_.insert(s.clip.name);
   scenes_.insert(scenes_.begin() + static_cast<std::ptrdiff_t>(at), std::move(s));
+  index_.changedAt(at);
   name(out, at);
   changed("add " + describe(at) + " of " + std::to_string(scenes_[at].length()) + " frames", std::move(before));
   return 0;
@@ -226,9 +239,11 @@ int32_t Storyboard::addInsert(SB_SCENE scene, AV_RECORD clip, SB_SCENE out) {
   auto before = beforeChange();
   const std::string what = "insert \"" + toUtf8(c->name) + "\" of " + std::to_string(c->length()) + " frames on " +
                            describe(*i);
+  names_.insert(c->name);
   scenes_[*i].insert = SbInsert{std::move(*c), 0};
   const size_t count = scenes_.size();
   placeInsert(scenes_, *i, 0, nextSceneId_);  // fits: checked above
+  index_.changedAt(*i);
   if (scenes_.size() > count) ++nextSceneId_;
   name(out, *i);
   changed(what, std::move(before));
@@ -271,6 +286,7 @@ int32_t Storyboard::insertEndTrim(SB_SCENE scene, const SB_INSERT_TRIM* trim) {
                            " to " + std::to_string(trim->startOffset);
   const size_t count = scenes_.size();
   const std::string refused = placeInsert(scenes_, *i, trim->startOffset, nextSceneId_);
+  index_.changedAt(*i);
   if (!refused.empty()) return refuse(kCall, refused);
   if (scenes_.size() > count) ++nextSceneId_;
   dropLostOperators();
@@ -285,6 +301,8 @@ int32_t Storyboard::clear() {
   auto before = beforeChange();
   const size_t count = scenes_.size();
   scenes_.clear();
+  names_.clear();
+  index_.reset();
   dropLostOperators();
   changed("clear the storyboard (" + std::to_string(count) + " scenes)", std::move(before));
   return 0;
@@ -293,7 +311,7 @@ int32_t Storyboard::clear() {
 int32_t Storyboard::active(SB_SCENE out) {
   Lock lock(mutex_);
   if (!writable(out, "mainGetActiveStoryboardScene")) return -1;
-  const std::optional<size_t> i = active_ ? indexOf(scenes_, *active_) : std::nullopt;
+  const std::optional<size_t> i = active_ ? index_.find(scenes_, *active_) : std::nullopt;
   if (!i) return -1;  // no scene is active: the caller starts at the beginning
   name(out, *i);
   return 0;
@@ -317,7 +335,9 @@ bool Storyboard::undo() {
     return false;
   }
   scenes_ = step->before ? *step->before : SbScenes{};
-  if (active_ && !indexOf(scenes_, *active_)) active_.reset();
+  index_.reset();
+  recountNames();
+  if (active_ && !index_.find(scenes_, *active_)) active_.reset();
   dropLostOperators();
   parts_.log.host(6, "host undo: took back \"" + toUtf8(step->name) + "\" (" + std::to_string(step->changes.size()) +
                          " changes)");
@@ -335,11 +355,21 @@ std::vector<std::u16string> Storyboard::clipNames() const {
   return names;
 }
 
+bool Storyboard::hasClipName(std::u16string_view name) const {
+  Lock lock(mutex_);
+  return names_.find(name) != names_.end();
+}
+
+size_t Storyboard::clipNameCount() const {
+  Lock lock(mutex_);
+  return names_.size();
+}
+
 StoryboardView Storyboard::view() const {
   Lock lock(mutex_);
   StoryboardView v;
   v.scenes = scenes_;
-  if (active_) v.active = indexOf(scenes_, *active_);
+  if (active_) v.active = index_.find(scenes_, *active_);
   v.loaded = loaded_;
   return v;
 }

@@ -14,11 +14,13 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "host/nsl_sb.h"
 #include "hostsim/core/config.h"
+#include "hostsim/media/scene_index.h"
 #include "hostsim/media/storyboard_model.h"
 
 namespace hostsim {
@@ -102,6 +104,10 @@ class Storyboard {
   bool undo();
   /// The names of every clip the storyboard holds (scenes, inserts, audio).
   std::vector<std::u16string> clipNames() const;
+  /// Whether a clip the storyboard holds has this name; kept as an index.
+  bool hasClipName(std::u16string_view name) const;
+  /// How many different clip names the storyboard holds.
+  size_t clipNameCount() const;
   StoryboardView view() const;
 
  private:
@@ -123,12 +129,19 @@ class Storyboard {
   void changed(const std::string& what, std::shared_ptr<const SbScenes> before);
   /// Unloads the operators of transitions no longer in the storyboard.
   void dropLostOperators();
+  /// The name index after the scenes were replaced as a whole.
+  void recountNames();
   std::string describe(size_t index) const;
   uint32_t freshId() { return nextSceneId_++; }
 
   Parts parts_;
   mutable std::mutex mutex_;
   SbScenes scenes_;
+  // Every clip name in scenes_. Splits and joins of a scene only add or drop
+  // pieces named as the scene itself, so adding material adds names and only
+  // replacing the scenes as a whole (setup, clear, undo) recounts them.
+  std::set<std::u16string, std::less<>> names_;
+  mutable SceneIndex index_;
   std::map<SB_SCENE, uint32_t> named_;             ///< buffer -> scene id
   std::map<SB_AUDIO_SCENE, uint32_t> audioNamed_;  ///< audio scene buffer -> scene id
   std::map<SB_TRANSITION, OP_HANDLE> loaded_;

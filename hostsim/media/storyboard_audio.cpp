@@ -33,7 +33,7 @@ SB_AUDIO Storyboard::addAudio(SB_AUDIO_SCENE audioScene, int32_t track, int32_t 
   static constexpr const char* kCall = "nslSBAddAudio";
   Lock lock(mutex_);
   auto named = audioNamed_.find(audioScene);
-  const std::optional<size_t> i = named == audioNamed_.end() ? std::nullopt : indexOf(scenes_, named->second);
+  const std::optional<size_t> i = named == audioNamed_.end() ? std::nullopt : index_.find(scenes_, named->second);
   if (!i) {
     refuse(kCall, "audio scene buffer " + std::to_string(audioScene) + " names no scene's audio");
     return 0;
@@ -55,6 +55,7 @@ SB_AUDIO Storyboard::addAudio(SB_AUDIO_SCENE audioScene, int32_t track, int32_t 
   a.clip = std::move(*c);
   a.followsInsert = (flags & kAudioWithInsert) != 0;
   const std::string what = audioName(a) + " of " + std::to_string(a.clip.length()) + " frames on " + describe(*i);
+  names_.insert(a.clip.name);
   scenes_[*i].audio.push_back(std::move(a));
   changed(what, std::move(before));
   return scenes_[*i].audio.back().handle;
