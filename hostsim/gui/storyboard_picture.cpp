@@ -252,8 +252,8 @@ class Painter {
     int cells;
   };
   static constexpr Column kColumns[] = {{u"#", 4},          {u"position", 9},          {u"length", 7},
-                                        {u"type", 5},       {u"clip", 22},             {u"trims (handles)", 22},
-                                        {u"insert at offset", 36}, {u"audio", 18},    {u"transition to next", 26}};
+                                        {u"type", 5},       {u"clip", 22},             {u"trims (handles)", 30},
+                                        {u"insert at offset", 44}, {u"audio", 18},    {u"transition to next", 26}};
 
   void table() {
     int left = kMargin;

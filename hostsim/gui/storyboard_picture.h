@@ -16,7 +16,7 @@ struct StoryboardPictureFacts {
 };
 
 /// Width of the picture in pixels; its height grows with the scenes.
-constexpr int kStoryboardPictureWidth = 1280;
+constexpr int kStoryboardPictureWidth = 1440;
 
 /// A frame-ruler step: the smallest 1, 2 or 5 times a power of ten whose
 /// labels stand at least `minPixels` apart at `pixelsPerFrame`.

@@ -103,13 +103,23 @@ std::string choosingClips() {
   return s.str();
 }
 
-// The edit itself: all four cameras play while the user cuts live, then the
-// user stops, zooms in, moves one cut with the pointer and deletes another.
+// The edit itself: the user listens for the clap with scrubbing on, all four
+// cameras play while the user cuts live, then the user stops, zooms in, moves
+// one cut with the pointer, deletes another and writes the edit, with a
+// dissolve at every cut, into the storyboard.
 std::string editingLive() {
   std::ostringstream s;
-  s << "# Four cameras play side by side; the user cuts live, then tidies up.\n"
+  s << "# Scrubbing to the clap; four cameras play side by side; the user cuts live, tidies up and applies.\n"
     << setup() << projectFile(4)
-    << "click #0x8000E01C         # play\n"
+    << "# scrubbing is on: moving the position plays camera 1's sound\n"
+       "click @960,"
+    << sliderY(4) << " value " << kClapOnTimeline - 4
+    << "   # just before the clap\n"
+       "command 0x10010 step 1 times 1\nwait 10\ncommand 0x10010 step 1 times 1\nwait 10\n"
+       "command 0x10010 step 1 times 1\nwait 10\ncommand 0x10010 step 1 times 1   # the clap's frame\n"
+       "wait 10\nscreenshot 00-scrubbing-the-clap\ndump scrub scrub.json\n"
+       "click #0x77               # scrubbing off for the edit\n"
+       "click #0x8000E01C         # play\n"
        "wait 60\nscreenshot 01-playing\n"
        "click \"Stage right\"     # camera 2 while everything plays\nwait 60\nscreenshot 02-live-camera-2\n"
        "click \"Audience\"\nwait 60\nscreenshot 03-live-camera-3\n"
@@ -124,7 +134,13 @@ std::string editingLive() {
        "click #0x4000E007\nclick #0x4000E007   # two cuts back\n"
        "click #0x8000E002         # and delete that cut\nscreenshot 08-after-the-edit\n"
        "dump gui gui.json\n"
-       "click \"Leave\"\n";
+       "click \"Apply\"            # write the edit into the storyboard\nscreenshot 09-write-the-edit\n"
+       "click \"Transitions\"      # a dissolve at every cut\nclick \"Add\"\nanswer operators \"dissolve\"\n"
+       "screenshot 10-transitions\nclick \"OK\"\n"
+       "click \"Append to the storyboard\"\nscreenshot 11-append-chosen\nclick \"OK\"\n"
+       "dump storyboard storyboard.json\nscreenshot storyboard 12-storyboard\n"
+       "host undo                 # one undo takes the whole edit back out\n"
+       "dump storyboard undone.json\n";
   return s.str();
 }
 

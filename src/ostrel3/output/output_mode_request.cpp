@@ -60,6 +60,7 @@ class OutputModeRequest {
   /// The mode chosen, kOutputCancelled, or nothing while the request goes on.
   std::optional<int32_t> handle(const HOST_MESSAGE& message);
   void modeBoxClicked(size_t box, bool selected);
+  void showTransitionsSwitch();
   std::optional<size_t> chosenBox() const;
   void offerConfirm();
 
@@ -154,6 +155,7 @@ std::optional<int32_t> OutputModeRequest::handle(const HOST_MESSAGE& message) {
   }
   if (element == transitionsButton_) {
     if (RunTransitionPicker() != 0) OS3_LOG(kLogFailed);
+    showTransitionsSwitch();
   } else if (element == transitionsSwitch_) {
     transitionPicker().transitionsEnabled = message.value & 1;
   } else {
@@ -172,6 +174,13 @@ void OutputModeRequest::modeBoxClicked(size_t box, bool selected) {
     selected_[i] = false;
     if (vgChangeElement(request_.panel, modeBoxes_[i], VG_TAG_CHECKED, 0, 1) == -1) OS3_LOG(kLogFailed);
   }
+}
+
+// The picker may have turned transitions on or off (its OK with or without
+// entries): the switch shows what the output will do.
+void OutputModeRequest::showTransitionsSwitch() {
+  const int32_t on = transitionPicker().transitionsEnabled ? 1 : 0;
+  if (vgChangeElement(request_.panel, transitionsSwitch_, VG_TAG_CHECKED, on, 1) == -1) OS3_LOG(kLogFailed);
 }
 
 std::optional<size_t> OutputModeRequest::chosenBox() const {

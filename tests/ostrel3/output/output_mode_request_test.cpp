@@ -69,17 +69,28 @@ TEST_F(OutputModeRequestTest, TheTransitionsSwitchIsKeptAtOnceEvenWhenCancelled)
 }
 
 TEST_F(OutputModeRequestTest, TheTransitionsButtonOpensThePickerAndComesBack) {
+  // Transitions on but no transition listed: the picker's OK turns them off,
+  // and the switch must say so when the request is back in front.
+  ostrel3::transitionPicker().transitionsEnabled = 1;
   std::vector<std::u16string> titles;
+  std::vector<int32_t> switchShown;
   click("Transitions");
   host().user().addAction("look", [&titles](Host& h) {
     for (const auto& r : h.panels().openRequests()) titles.push_back(r.title);
     return true;
   });
   click("OK");  // the picker's, in front
+  host().user().addAction("look at the switch", [&switchShown](Host& h) {
+    for (const auto& e : h.panels().elements())
+      if (e.kind == hostsim::ElementKind::CheckBox && e.label.empty()) switchShown.push_back(e.value);
+    return true;
+  });
   choose("Append to the storyboard");
   EXPECT_EQ(ask(), ostrel3::kOutputAppend);
   // The picker in front of the output-mode request.
   EXPECT_EQ(titles, (std::vector<std::u16string>{u"Transitions at the cuts", u"Write the edit to the storyboard"}));
+  EXPECT_EQ(ostrel3::transitionPicker().transitionsEnabled, 0);
+  EXPECT_EQ(switchShown, std::vector<int32_t>{0}) << "the switch shows what the picker left";
 }
 
 // Leaves the picture next to the test's home, and in OSTREL3_KEEP_SCREENSHOTS when set.
