@@ -2,6 +2,9 @@
 // An operator with its main panel open for the scrub display and the scrub
 // task: camera 1 can get a clip with a clap, and tests can run the scrub
 // task (or a task that never answers) as the operator's scrub task.
+#include <chrono>
+#include <thread>
+
 #include "host/msgq.h"
 #include "host/task.h"
 #include "ostrel3/display/playback_fixture.h"
@@ -36,6 +39,12 @@ class ScrubTest : public PlaybackTest {
   /// Calls of a host function in the trace (since it was last cleared).
   int traced(const std::string& name) { return int(host().calls().traceOf({name}).size()); }
   bool taskRuns(int32_t id) { return host().kernel().taskExists(id); }
+  /// On the machine's clock the task answers the stop and then still has to
+  /// return from its entry: whether it ends, waiting for that a while.
+  bool taskEnds(int32_t id) {
+    for (int i = 0; i < 5000 && taskRuns(id); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return !taskRuns(id);
+  }
   /// The waiting messages of the event queue, taken off it.
   std::vector<ostrel3::QueueMessage> drainEvents() {
     std::vector<ostrel3::QueueMessage> out;
