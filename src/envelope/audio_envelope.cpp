@@ -7,6 +7,7 @@
 #include "host/op.h"
 #include "host/task.h"
 #include "host/vg.h"
+#include "ostrel3/shell/holders.h"
 #include "ostrel3/shell/log.h"
 
 namespace ostrel3 {
@@ -18,21 +19,6 @@ constexpr int32_t kSoundFlags = 1;
 // Frames sampled for the gain.
 constexpr int32_t kGainSamples = 100;
 
-/// The busy pointer while the GUI is up, for a long computation.
-class BusyPointer {
- public:
-  BusyPointer() : shown_((vgGetGuiStatus() & 1) != 0) {
-    if (shown_) vgBusyPointer();
-  }
-  ~BusyPointer() {
-    if (shown_) vgStandardPointer();
-  }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-
- private:
-  bool shown_;
-};
 }  // namespace
 
 AudioEnvelope::AudioEnvelope(AV_RECORD record) : record_(record), clip_(record), cache_(processCacheGauge()) {

@@ -79,4 +79,21 @@ class StoryboardScene : public HostHandle<SB_SCENE> {
   void release();
 };
 
+/// The busy pointer for a long piece of work, where the GUI shows one; the
+/// standard pointer again on every way out.
+class BusyPointer {
+ public:
+  BusyPointer() : shown_((vgGetGuiStatus() & 1) != 0) {
+    if (shown_) vgBusyPointer();
+  }
+  ~BusyPointer() {
+    if (shown_) vgStandardPointer();
+  }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+
+ private:
+  bool shown_;
+};
+
 }  // namespace ostrel3

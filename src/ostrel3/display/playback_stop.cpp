@@ -2,30 +2,11 @@
 // the position back to where the playback started (or to the last live cut).
 #include "host/vg.h"
 #include "ostrel3/shell/element_slots.h"
+#include "ostrel3/shell/holders.h"
 #include "ostrel3/shell/log.h"
 #include "ostrel3/shell/operator.h"
 
 namespace ostrel3 {
-
-namespace {
-
-// The busy pointer while the player winds down, where the GUI shows one.
-class BusyPointer {
- public:
-  BusyPointer() : shown_((vgGetGuiStatus() & 1) != 0) {
-    if (shown_) vgBusyPointer();
-  }
-  ~BusyPointer() {
-    if (shown_) vgStandardPointer();
-  }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-
- private:
-  bool shown_;
-};
-
-}  // namespace
 
 void MulticamOperator::PlayPauseToggle() {
   if (playing) {
