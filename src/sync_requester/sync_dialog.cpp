@@ -95,6 +95,12 @@ bool SyncDialog::handle(const QueueMessage& m) {
       return true;
     }
     case kMsgElement: {
+      // The frame's own confirm and cancel close the dialog like its close button.
+      const auto element = static_cast<VG_ELEMENT>(m.identifier);
+      if (element && (element == request_.okElement || element == request_.cancelElement) && scrubCamera_ < 0) {
+        stopPreview();
+        return true;
+      }
       int slot = -1;
       for (int i = 0; i < kSyncSlots; ++i)
         if (elements_[i] && elements_[i] == static_cast<VG_ELEMENT>(m.identifier)) {

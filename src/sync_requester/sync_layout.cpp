@@ -79,6 +79,11 @@ struct SyncDialog::ColumnLayout {
     syncHeader.addChild(&syncTime);
     const int16_t columnWidth = static_cast<int16_t>(((areaWidth - vgConvertWidth(20)) / 2) & ~1);
     for (vgsContainer* column : {&refColumn, &syncColumn}) column->setInsets(vgConvertWidth(2), vgConvertWidth(4), 0, 0);
+    // The pictures keep the candidate's shape, centred in whatever room the column gives.
+    for (vgsOutputBox* box : {&refBox, &syncBox}) {
+      box->setPictureSize(w, h);
+      box->setKeepAspect(true);
+    }
     refColumn.addChild(&refHeader);
     refColumn.addChild(&refBox);
     syncColumn.addChild(&syncHeader);
@@ -102,8 +107,13 @@ struct SyncDialog::ColumnLayout {
     strips.addChild(&syncStrip);
     stripRow.addChild(&labels);
     stripRow.addChild(&strips);
+    // Pictures and strips keep their sizes, one under the other; the room
+    // left over stays below them.
+    columns.setMaximumSize(kVgsMaxExtent, columns.preferredSize().height);
+    stripRow.setMaximumSize(kVgsMaxExtent, stripRow.preferredSize().height);
     root.addChild(&columns);
     root.addChild(&stripRow);
+    root.addChild(&rest);
   }
   bool fits(const VG_RECT& area) const {
     const vgsSize size = root.minimumSize();
@@ -119,7 +129,7 @@ struct SyncDialog::ColumnLayout {
   vgsTimeGadget syncTime;
   vgsOutputBox syncBox;
   vgsTextGadget refLabel, syncLabel;
-  vgsSpace refStrip, syncStrip;
+  vgsSpace refStrip, syncStrip, rest;
   vgsLayoutX xLayout;
   vgsLayoutY yLayout;
   vgsContainer root, columns, refColumn, syncColumn, refHeader, syncHeader, stripRow, labels, strips;
@@ -157,45 +167,57 @@ bool SyncDialog::open() {
   vgsPopup popup(&elements_[kSyncCameraPopup], 99, &cameraList_, selected, nullptr, 0);
   vgsLayoutX xLayout;
   vgsLayoutY yLayout;
-  vgsContainer helpColumn(&yLayout), choiceColumn(&yLayout), upper(&xLayout);
+  const int16_t line = vgsComponent::lineHeight();
+  const int16_t cell = vgConvertGadgetWidth(32);
+  vgsContainer helpColumn(&yLayout), choiceColumn(&yLayout), choiceRow(&xLayout), upper(&yLayout);
   for (vgsComponent* c : {static_cast<vgsComponent*>(&title), static_cast<vgsComponent*>(&help1),
                           static_cast<vgsComponent*>(&help2), static_cast<vgsComponent*>(&refName),
                           static_cast<vgsComponent*>(&popup)})
     singleLine(*c);
+  // The popup is as wide as a clip name needs, not the whole screen.
+  popup.setMaximumSize(static_cast<int16_t>(10 * cell), line);
   helpColumn.addChild(&help1);
   helpColumn.addChild(&help2);
+  helpColumn.setMaximumSize(helpColumn.preferredSize().width, kVgsMaxExtent);
+  helpColumn.setGaps(vgConvertWidth(6), 0);
   choiceColumn.addChild(&refName);
   choiceColumn.addChild(&popup);
-  upper.addChild(&helpColumn);
-  upper.addChild(&choiceColumn);
+  choiceRow.addChild(&helpColumn);
+  choiceRow.addChild(&choiceColumn);
 
-  vgsPanelInterDim gap1, gap2, gap3, gap4, gap5;
-  vgsSpace leftSpace, rightSpace, stretch, bottomSpace;
+  vgsPanelInterDim gap1, gap2, gap3, gap4;
+  // Fillers of one line: the rows they sit in keep their height.
+  vgsSpace leftSpace(0, 0, 0, 0, kVgsMaxExtent, line), rightSpace(0, 0, 0, 0, kVgsMaxExtent, line);
+  vgsSpace bottomSpace(0, 0, 0, 0, kVgsMaxExtent, line), stretch;
   vgsCheckBox scrubBox(&elements_[kSyncScrubBox], 119, text(s, kScrubText), params_.syncScrub ? 1 : 0);
   singleLine(scrubBox);
+  scrubBox.setMaximumSize(scrubBox.preferredSize().width, line);
   vgsImageButton stopButton(&elements_[kSyncStopPreview], 0x4000E01B, vgGetGuiResource(0, 0, kStopImage));
   vgsImageButton toEndsButton(&elements_[kSyncPreviewToEnds], 0x8000E01C, vgGetGuiResource(0, 0, kToEndsImage));
   vgsImageButton aroundButton(&elements_[kSyncPreviewAround], 0x4002E01C, images_.get(), kAroundImage);
   vgsContainer buttons(&xLayout), controls(&xLayout), bottom(&xLayout), column(&yLayout);
-  const int16_t cell = vgConvertGadgetWidth(32);
   for (vgsImageButton* b : {&stopButton, &toEndsButton, &aroundButton}) {
-    b->setMinimumSize(cell, vgsComponent::lineHeight());
-    b->setMaximumSize(static_cast<int16_t>(2 * cell + vgConvertWidth(2)), vgsComponent::lineHeight());
+    b->setMinimumSize(cell, line);
+    b->setMaximumSize(static_cast<int16_t>(2 * cell + vgConvertWidth(2)), line);
     buttons.addChild(b);
   }
   buttons.setInsets(vgConvertWidth(4), 0, 0, 0);
+  buttons.setMaximumSize(buttons.maximumSize().width, line);
   controls.addChild(&leftSpace);
   controls.addChild(&scrubBox);
   controls.addChild(&buttons);
   controls.addChild(&rightSpace);
+  upper.addChild(&choiceRow);
+  upper.addChild(&gap1);
+  upper.addChild(&controls);
+  upper.setMaximumSize(kVgsMaxExtent, upper.preferredSize().height);
   vgsTextButton closeButton(&elements_[kSyncClose], 0xE011, text(s, kCloseText));
   singleLine(closeButton);
+  closeButton.setMaximumSize(static_cast<int16_t>(4 * cell), line);
   bottom.addChild(&bottomSpace);
   bottom.addChild(&closeButton);
   column.addChild(&title);
   column.addChild(&upper);
-  column.addChild(&gap1);
-  column.addChild(&controls);
   column.addChild(&gap2);
   column.addChild(&gap3);
   column.addChild(&stretch);

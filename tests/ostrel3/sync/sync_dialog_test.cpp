@@ -79,6 +79,25 @@ TEST_F(SyncDialogTest, TheCloseKeyWaitsWhileACameraIsPositionedTheCloseButtonDoe
   expectNothingLeft();
 }
 
+TEST_F(SyncDialogTest, TheFramesOwnButtonsAndACloseRequestCloseTheDialog) {
+  for (int way = 0; way < 3; ++way) {
+    resetParams();
+    ASSERT_TRUE(runDialog([&](SyncDialog&) {
+      act("close", [way](hostsim::Host& h) {
+        const auto requests = h.panels().openRequests();
+        if (requests.empty()) return false;
+        if (way == 2) return h.panels().input().closeScreen();
+        return h.panels().input().clickElement(way == 0 ? requests.back().confirm : requests.back().cancel);
+      });
+      act("still open", [](hostsim::Host&) { return true; });
+    }));
+    // Closed at once: the user's next step never came.
+    EXPECT_EQ(host().user().pending(), 1u) << way;
+    host().user().dropNext();
+    expectNothingLeft();
+  }
+}
+
 TEST_F(SyncDialogTest, ChoosingACameraCarriesCameraOnesFrameOnlyToAnUnsyncedCamera) {
   for (int synced : {0, 1}) {
     resetParams();
