@@ -197,16 +197,20 @@ int32_t SyncDialog::length(int camera) const {
 }
 
 bool RunSyncDialog(SyncParams& params) {
+  // A dialog that never showed gives no results, not even its own defaults.
+  const SyncParams before = params;
   try {
     SyncDialog dialog(params);
-    if (!dialog.open()) return false;
-    dialog.run();
-    dialog.close();
-    return true;
+    if (dialog.open()) {
+      dialog.run();
+      dialog.close();
+      return true;
+    }
   } catch (const CMC_Error&) {
     OS3_LOG(kLogFailed);
-    return false;
   }
+  params = before;
+  return false;
 }
 
 }  // namespace ostrel3

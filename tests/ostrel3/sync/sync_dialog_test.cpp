@@ -2,6 +2,7 @@
 // slider with confirm and cancel, the camera choice, closing, preview, and
 // every way out leaving nothing of the host behind.
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "sync_fixture.h"
@@ -134,14 +135,34 @@ TEST_F(SyncDialogTest, ASyncPointBeforeTheClipGreysTheTimeAndAnEmptySyncCameraIs
   EXPECT_EQ(logCount(4), 0u);
 }
 
-TEST_F(SyncDialogTest, APreviewWithoutCameraOnesClipOnlyBeeps) {
+TEST_F(SyncDialogTest, AnEmptyCameraOneIsNeverHandedToTheHostAndItsPreviewOnlyBeeps) {
   params.record[0] = 0;
   ASSERT_TRUE(runDialog([&](SyncDialog& d) {
     clickSlot(d, ostrel3::kSyncPreviewAround);
+    clickSlot(d, ostrel3::kSyncRefPosition);  // nothing to position
+    jogStep(5);
     closeByKey();
   }));
   EXPECT_EQ(host().display().beeps(), 1);
   EXPECT_EQ(host().calls().count("mainPlayInit"), 0);
+  EXPECT_EQ(host().calls().count("vgAddVirtualSlider"), 0);
+  EXPECT_EQ(params.syncIn[1], 0);
+  const auto calls = host().calls().traceOf({"nslGetTrimmedAVRecordLength", "nslGetVideoFrameOffset", "nslCopyAVRecord",
+                                             "cmInitRenderAudio", "nslBeginAVRecordTrim"});
+  EXPECT_FALSE(calls.empty());
+  for (const std::string& call : calls) EXPECT_EQ(call.find("(0,"), std::string::npos) << call;
+  for (const std::string& call : calls) EXPECT_EQ(call.find("(0)"), std::string::npos) << call;
+  expectNothingLeft();
+}
+
+TEST_F(SyncDialogTest, ADialogThatCannotBeShownEndsAtOnceAndLeavesTheBlockAsItWas) {
+  params.syncCamera = 0;
+  params.trimIn[1] = 17;
+  const ostrel3::SyncParams before = params;
+  host().calls().failNth("vreqCreateRequest", 1);
+  EXPECT_FALSE(ostrel3::RunSyncDialog(params));
+  EXPECT_EQ(std::memcmp(&before, &params, sizeof params), 0);
+  EXPECT_EQ(host().calls().count("vgMsgQReceive2"), 0) << "no loop waits on a dialog that is not there";
   expectNothingLeft();
 }
 
@@ -169,6 +190,11 @@ TEST_F(SyncDialogTest, PreviewPlaysAroundTheSyncPointAndAPressDuringItOnlyBeeps)
   EXPECT_EQ(played.ranges[0].last, 115);
   EXPECT_EQ(played.ranges[1].last, 150);  // camera 2 at 100: 25 .. 175
   ASSERT_TRUE(played.layout.has_value());
+  // The player lets go of the copies before they are deleted.
+  std::vector<std::string> order;
+  for (const std::string& call : host().calls().traceOf({"mainPlayStop", "mainPlayExit", "nslDeleteAVRecord"}))
+    order.push_back(call.substr(0, call.find('(')));
+  EXPECT_EQ(order, (std::vector<std::string>{"mainPlayStop", "mainPlayExit", "nslDeleteAVRecord", "nslDeleteAVRecord"}));
   EXPECT_EQ(host().calls().count("nslDeleteAVRecord"), 2);
   expectNothingLeft();
 }
