@@ -167,7 +167,10 @@ void SyncDialog::stopPreview() {
 void SyncDialog::playbackPosition(int32_t p) {
   if (!playing_.load()) return;
   const int k = params_.syncCamera;
-  if (vgDisableRefresh(0) == -1) OS3_LOG(kLogFailed);
+  // The times and strips change together, in one redraw.
+  const int32_t monitor = vgGetDefaultMonitor();
+  const bool paused = vgDisableRefresh(monitor) != -1;
+  if (!paused) OS3_LOG(kLogFailed);
   showTime(kSyncRefTime, refPanel_, p + refPlayStart_, -1);
   showTime(kSyncTime, syncPanel_, p + syncPlayStart_, length(k));
   const int32_t syncIn = params_.syncIn[k], trimIn = params_.trimIn[k];
@@ -177,7 +180,7 @@ void SyncDialog::playbackPosition(int32_t p) {
   drawStrip(syncEnvelope_.get(), syncStrip_, k, false);
   params_.syncIn[k] = syncIn;
   params_.trimIn[k] = trimIn;
-  if (vgEnableRefresh(0) == -1) OS3_LOG(kLogFailed);
+  if (paused && vgEnableRefresh(monitor) == -1) OS3_LOG(kLogFailed);
 }
 
 }  // namespace ostrel3

@@ -170,10 +170,15 @@ TEST_F(SyncDialogTest, PreviewPlaysAroundTheSyncPointAndAPressDuringItOnlyBeeps)
   params.syncIn[1] = 40;
   params.trimIn[1] = 100;
   bool playing = false;
+  int32_t refTime = -1;
   ASSERT_TRUE(runDialog([&](SyncDialog& d) {
     clickSlot(d, ostrel3::kSyncPreviewAround);
-    act("look", [&](hostsim::Host&) {
+    host().user().addWait("play", 30);
+    act("look", [&](hostsim::Host& h) {
       playing = d.previewing();
+      const auto times = h.panels().findElement(d.element(ostrel3::kSyncRefTime));
+      // Half a second in, camera 1's time follows the player from frame 0.
+      refTime = times ? times->value : -1;
       return true;
     });
     clickSlot(d, ostrel3::kSyncPreviewToEnds);
@@ -181,6 +186,11 @@ TEST_F(SyncDialogTest, PreviewPlaysAroundTheSyncPointAndAPressDuringItOnlyBeeps)
     clickSlot(d, ostrel3::kSyncClose);
   }));
   EXPECT_TRUE(playing);
+  EXPECT_GT(refTime, 0);
+  EXPECT_LT(refTime, 2 * 40) << "the time shows the played frame, not the sync point";
+  EXPECT_EQ(logCount(4), 0u);
+  EXPECT_EQ(params.syncIn[1], 40) << "the strips' temporary frames are put back";
+  EXPECT_EQ(params.trimIn[1], 100);
   const auto history = host().media().player().history();
   ASSERT_EQ(history.playbacks.size(), 1u) << "a press during the preview starts no second one";
   EXPECT_GE(host().display().beeps(), 1);
