@@ -1,7 +1,8 @@
-// The synchronisation dialog's ticker on its own thread, on the machine's
-// clock: it ticks while the dialog is in front, answers a stop at once, and
-// a ticker whose answer never comes is deleted after the wait. These also
-// run under ThreadSanitizer.
+// The synchronisation dialog against other threads, on the machine's clock:
+// its ticker ticks while the dialog is in front, answers a stop at once, and
+// is deleted when its answer never comes; the player's callbacks post the
+// preview's positions until the preview stops. These also run under
+// ThreadSanitizer.
 #include <chrono>
 #include <thread>
 
@@ -15,7 +16,7 @@ using namespace ostrel3_test;
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-class SyncTickerThreadsTest : public SyncDialogTest {
+class SyncThreadsTest : public SyncDialogTest {
  protected:
   hostsim::HostConfig makeConfig() override {
     auto c = SyncDialogTest::makeConfig();
@@ -40,7 +41,7 @@ class SyncTickerThreadsTest : public SyncDialogTest {
   }
 };
 
-TEST_F(SyncTickerThreadsTest, TheTickerTicksWhileInFrontAndAnswersTheStop) {
+TEST_F(SyncThreadsTest, TheTickerTicksWhileInFrontAndAnswersTheStop) {
   params.syncScrub = 1;
   ostrel3::SyncDialog dialog(params);
   ASSERT_TRUE(dialog.open());
@@ -64,7 +65,7 @@ TEST_F(SyncTickerThreadsTest, TheTickerTicksWhileInFrontAndAnswersTheStop) {
   dialog.close();
 }
 
-TEST_F(SyncTickerThreadsTest, ATickerWhoseAnswerIsLostIsDeletedAfterTheWait) {
+TEST_F(SyncThreadsTest, ATickerWhoseAnswerIsLostIsDeletedAfterTheWait) {
   params.syncScrub = 1;
   ostrel3::SyncDialog dialog(params);
   ASSERT_TRUE(dialog.open());
@@ -87,6 +88,31 @@ TEST_F(SyncTickerThreadsTest, ATickerWhoseAnswerIsLostIsDeletedAfterTheWait) {
   ASSERT_NE(dialog.tickerTask(), -1);
   EXPECT_TRUE(tickArrives(dialog.guiQueue()));
   dialog.stopPositioning();
+  dialog.close();
+}
+
+TEST_F(SyncThreadsTest, PreviewPositionsComeFromThePlayersThreadUntilThePreviewStops) {
+  params.syncIn[1] = 40;
+  params.trimIn[1] = 100;
+  ostrel3::SyncDialog dialog(params);
+  ASSERT_TRUE(dialog.open());
+  dialog.previewPlay(false);
+  ASSERT_TRUE(dialog.previewing());
+  int positions = 0;
+  const auto end = Clock::now() + 1s;
+  while (Clock::now() < end) {
+    ostrel3::QueueMessage m;
+    if (msgQReceive(dialog.guiQueue(), &m, sizeof m, 2) != static_cast<int32_t>(sizeof m)) continue;
+    if (m.msgClass == ostrel3::kMsgPlayPosition) ++positions;
+    EXPECT_FALSE(dialog.handle(m));
+  }
+  EXPECT_GT(positions, 5);
+  dialog.stopPreview();
+  EXPECT_FALSE(host().media().player().history().initialised);
+  std::this_thread::sleep_for(50ms);
+  for (const auto& m : drain(dialog.guiQueue())) EXPECT_NE(m.msgClass, ostrel3::kMsgPlayPosition);
+  EXPECT_EQ(params.syncIn[1], 40);
+  EXPECT_EQ(params.trimIn[1], 100);
   dialog.close();
 }
 
