@@ -149,9 +149,13 @@ bool SyncDialog::startPlayback(bool toEnds) {
 }
 
 void SyncDialog::stopPreview() {
-  setParserId(kParserIdle);
   activeSyncDialog = nullptr;
-  beepList(false);
+  // The stop button stays usable while a camera is positioned: positioning
+  // keeps its input context and its beeping controls.
+  if (scrubCamera_ < 0) {
+    setParserId(kParserIdle);
+    beepList(false);
+  }
   if (playing_.exchange(false)) {
     const bool gui = (vgGetGuiStatus() & 1) != 0;
     if (gui) vgBusyPointer();

@@ -80,6 +80,26 @@ TEST_F(SyncDialogTest, TheCloseKeyWaitsWhileACameraIsPositionedTheCloseButtonDoe
   expectNothingLeft();
 }
 
+TEST_F(SyncDialogTest, TheStopButtonWhilePositioningLeavesTheOtherControlsBeeping) {
+  params.syncScrub = 0;
+  bool previewBeeps = false;
+  ASSERT_TRUE(runDialog([&](SyncDialog& d) {
+    clickSlot(d, ostrel3::kSyncPosition);
+    clickSlot(d, ostrel3::kSyncStopPreview);
+    act("look", [&](hostsim::Host& h) {
+      previewBeeps = h.panels().findElement(d.element(ostrel3::kSyncPreviewAround))->beeping;
+      return true;
+    });
+    clickSlot(d, ostrel3::kSyncPreviewAround);
+    jogCommand(kConfirm);
+    closeByKey();
+  }));
+  EXPECT_TRUE(previewBeeps);
+  EXPECT_EQ(host().calls().count("mainPlayInit"), 0);
+  EXPECT_EQ(params.synced[1], 1);
+  expectNothingLeft();
+}
+
 TEST_F(SyncDialogTest, TheFramesOwnButtonsAndACloseRequestCloseTheDialog) {
   for (int way = 0; way < 3; ++way) {
     resetParams();
