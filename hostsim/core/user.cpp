@@ -1,5 +1,7 @@
 #include "hostsim/core/user.h"
 
+#include <iterator>
+
 namespace hostsim {
 
 const char* answerKindName(AnswerKind kind) {
@@ -82,6 +84,19 @@ std::optional<AnswerKind> User::nextAnswerKind() const {
   std::lock_guard lock(mutex_);
   if (steps_.empty() || !steps_.front().answer) return std::nullopt;
   return steps_.front().answer->kind;
+}
+
+std::vector<UserStep> User::stop(std::string where) {
+  std::lock_guard lock(mutex_);
+  if (!stoppedAt_) stoppedAt_ = std::move(where);
+  std::vector<UserStep> dropped(std::make_move_iterator(steps_.begin()), std::make_move_iterator(steps_.end()));
+  steps_.clear();
+  return dropped;
+}
+
+std::optional<std::string> User::stoppedAt() const {
+  std::lock_guard lock(mutex_);
+  return stoppedAt_;
 }
 
 }  // namespace hostsim

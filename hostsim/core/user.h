@@ -40,6 +40,9 @@ struct UserStep {
   /// An action that needs no operator (a dump, a screenshot, the host's
   /// undo): it is still done when the operator has ended before it.
   bool afterEnd = false;
+  /// When this action cannot be done, the script stops: the steps after it
+  /// are dropped, so nothing acts on a screen the script did not expect.
+  bool stopsOnFailure = false;
 };
 
 class User {
@@ -61,10 +64,16 @@ class User {
   std::optional<UserStep> dropNext();
   /// Kind of the next step's answer, if the next step is an answer.
   std::optional<AnswerKind> nextAnswerKind() const;
+  /// Stops the script at the step `where`: drops every step left and
+  /// returns them (to be logged as not done).
+  std::vector<UserStep> stop(std::string where);
+  /// The step at which the script stopped, if it did.
+  std::optional<std::string> stoppedAt() const;
 
  private:
   mutable std::mutex mutex_;
   std::deque<UserStep> steps_;
+  std::optional<std::string> stoppedAt_;
 };
 
 }  // namespace hostsim

@@ -65,6 +65,7 @@ struct ElementRec {
   int32_t maximum = 0;
   int32_t maxChars = 0;
   int32_t pageSize = 0;
+  int32_t jogStart = 0;  ///< jog slider: the value its cancel returns to
   uint32_t flags = 0;
   uint32_t colour = 0;
   VG_SLIDER_TEXT_FN textFn = nullptr;

@@ -128,6 +128,11 @@ class Panels {
   /// An element of the open requests by caption or label (UTF-8), the
   /// frontmost request first.
   std::optional<ElementView> findByCaption(const std::string& caption) const;
+  /// Every element of the open requests that reads `caption`, in the order
+  /// `dump gui` lists them (the frontmost request first, then the order the
+  /// elements were made); exact matches, or failing any, those that differ
+  /// only in case.
+  std::vector<ElementView> findAllByCaption(const std::string& caption) const;
   /// Open requests, the frontmost first.
   std::vector<RequestView> openRequests() const;
   /// Root panels made without a request, the frontmost first.

@@ -30,13 +30,18 @@ VG_ELEMENT Panels::addVirtualSlider(VG_PANEL root, int32_t minimum, int32_t maxi
   wanted.maximum = maximum;
   wanted.value = start;
   wanted.flags = flags;
-  return addElement(root, wanted);
+  const VG_ELEMENT made = addElement(root, wanted);
+  if (ElementRec* e = model_->element(made)) e->jogStart = e->value;
+  return made;
 }
 
 int32_t Panels::activateVirtualSlider(VG_PANEL root, bool on) {
   std::lock_guard lock(mutex_);
   ElementRec* e = virtualSliderOf(*model_, root);
   if (!e) return -1;
+  // A positioning starts where the slider stands now: that is where the
+  // jog's cancel takes it back to.
+  if (on && !e->active) e->jogStart = e->value;
   e->active = on;
   return 0;
 }

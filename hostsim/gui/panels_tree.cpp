@@ -207,13 +207,23 @@ bool captionMatches(const ElementRec& e, const std::string& wanted, bool ignoreC
 }  // namespace
 
 std::optional<ElementView> Panels::findByCaption(const std::string& caption) const {
+  std::vector<ElementView> all = findAllByCaption(caption);
+  if (all.empty()) return std::nullopt;
+  return std::move(all.front());
+}
+
+std::vector<ElementView> Panels::findAllByCaption(const std::string& caption) const {
   std::lock_guard lock(mutex_);
   const auto requests = model_->requestsFrontFirst();
-  for (bool ignoreCase : {false, true})
+  std::vector<ElementView> found;
+  for (bool ignoreCase : {false, true}) {
     for (const RequestRec* r : requests)
       for (const auto& [handle, e] : model_->elements)
-        if (model_->rootOf(e.panel) == r->root && captionMatches(e, caption, ignoreCase)) return viewOf(e);
-  return std::nullopt;
+        if (model_->rootOf(e.panel) == r->root && captionMatches(e, caption, ignoreCase)) found.push_back(viewOf(e));
+    // Another case counts only when no element reads the text exactly.
+    if (!found.empty()) break;
+  }
+  return found;
 }
 
 std::vector<RequestView> Panels::openRequests() const {

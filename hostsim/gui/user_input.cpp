@@ -77,11 +77,14 @@ bool UserInput::clickElement(VG_ELEMENT element, const ClickOptions& options) {
   return clickLocked(*e, options);
 }
 
-bool UserInput::clickCaption(const std::string& caption, const ClickOptions& options) {
+bool UserInput::clickCaption(const std::string& caption, const ClickOptions& options, int32_t occurrence) {
   std::lock_guard lock(panels_.mutex_);
-  const std::optional<ElementView> found = panels_.findByCaption(caption);
-  if (!found) return fail("no element reads \"" + caption + "\"");
-  return clickLocked(*panels_.model_->element(found->handle), options);
+  const std::vector<ElementView> found = panels_.findAllByCaption(caption);
+  if (found.empty()) return fail("no element reads \"" + caption + "\"");
+  if (occurrence < 1 || static_cast<size_t>(occurrence) > found.size())
+    return fail(std::to_string(found.size()) + (found.size() == 1 ? " element reads \"" : " elements read \"") + caption +
+                "\"; there is no number " + std::to_string(occurrence));
+  return clickLocked(*panels_.model_->element(found[static_cast<size_t>(occurrence) - 1].handle), options);
 }
 
 bool UserInput::clickShortcut(uint32_t code, const ClickOptions& options) {

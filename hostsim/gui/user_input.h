@@ -36,6 +36,13 @@ struct ClickOptions {
   ClickOptions& withEntry(std::string text) { entry = std::move(text); return *this; }
 };
 
+/// Sub-codes (byte 16) of the jog slider's element messages.
+inline constexpr int32_t kJogMoved = 2;
+inline constexpr int32_t kJogConfirmed = 3;
+inline constexpr int32_t kJogCancelled = 4;
+/// A jog turn sends at most this many messages at once.
+inline constexpr int32_t kMaxJogMessages = 100;
+
 class UserInput {
  public:
   /// Automatic closes the user tries before giving up on an operator that
@@ -46,8 +53,9 @@ class UserInput {
 
   // ---- the actions ---------------------------------------------------------
   /// Uses the element whose caption or label reads `caption` (UTF-8; exact,
-  /// then ignoring case), the frontmost request first.
-  bool clickCaption(const std::string& caption, const ClickOptions& options = {});
+  /// then ignoring case), the frontmost request first; with `occurrence` n,
+  /// the n-th of those elements in the order `dump gui` lists them.
+  bool clickCaption(const std::string& caption, const ClickOptions& options = {}, int32_t occurrence = 1);
   /// Uses the element with this shortcut code (tag 57); failing an exact
   /// match, the first whose key (low 16 bits) matches.
   bool clickShortcut(uint32_t code, const ClickOptions& options = {});
@@ -61,6 +69,17 @@ class UserInput {
   /// An input-parser command (class 14): id at 12, step at 16; `times`
   /// messages at once (a burst of jog steps, as a fast hand sends them).
   bool command(int32_t id, int32_t step, int32_t times = 1);
+  /// Turns the jog: the frontmost request's active jog slider moves `steps`
+  /// within its range. Each element message (class 4, sub-code kJogMoved,
+  /// the new value at byte 20) moves it at most one page, so a long turn
+  /// sends several, all at once; a turn against an end sends nothing.
+  bool jog(int32_t steps);
+  /// The jog's confirm: the slider's message with sub-code kJogConfirmed and
+  /// its value; the value becomes the start that a later cancel returns to.
+  bool jogConfirm();
+  /// The jog's cancel: the slider goes back to the value it had when it was
+  /// made or last activated, and sends it with sub-code kJogCancelled.
+  bool jogCancel();
   /// Pointer movement (class 2) to a screen position.
   bool pointerMove(int16_t x, int16_t y);
   /// Pointer confirm (class 3, id 1) and cancel (class 3, id 2).
@@ -93,6 +112,8 @@ class UserInput {
 
  private:
   bool fail(const std::string& what) const;
+  /// The frontmost request's active jog slider and the queue of its request.
+  ElementRec* activeJogSlider(MSG_Q_ID& queue, const char* what);
   bool clickLocked(ElementRec& e, const ClickOptions& options);
   bool applyClick(ElementRec& e, const ClickOptions& options, int32_t& messageValue);
   bool chooseRow(ElementRec& e, const ClickOptions& options, int32_t& messageValue);
@@ -103,6 +124,7 @@ class UserInput {
   int32_t waitForMessage(MSG_Q_ID queue, void* buffer, uint64_t ticks);
   void settleTasks();
   bool takeTurn();
+  void stopScript(const std::string& where);
   bool closeForUser(MSG_Q_ID queue);
   void shotIfNewScreens();
   void saveShot(int32_t monitor, const std::u16string& title);

@@ -114,7 +114,10 @@ bool UserInput::takeTurn() {
       host_.log().host(4, "user: " + step->description + ": " + e.what());
       done = false;
     }
-    if (!done) host_.log().host(4, "user: could not do " + step->description);
+    if (!done) {
+      host_.log().host(4, "user: could not do " + step->description);
+      if (step->stopsOnFailure) stopScript(step->description);
+    }
     return true;
   }
   if (user.nextAnswerKind()) {
@@ -124,6 +127,12 @@ bool UserInput::takeTurn() {
     return true;
   }
   return false;
+}
+
+void UserInput::stopScript(const std::string& where) {
+  host_.log().host(4, "user: the script stops at " + where);
+  for (const UserStep& dropped : host_.user().stop(where))
+    host_.log().host(4, "user: the script has stopped; not done: " + dropped.description);
 }
 
 // The user wants out. An operator window that ignores closing (some

@@ -50,6 +50,25 @@ namespace hostsim {
 
 class Host;
 
+/// What a caller asked of a task it spawned: the platform's threads give
+/// these no meaning, but tests and dumps show them.
+struct TaskSettings {
+  int32_t priority = 0;
+  int32_t options = 0;
+  int32_t stackSize = 0;
+};
+
+/// One task the host has started, running or not.
+struct TaskRecord {
+  int32_t id = 0;         ///< also its place in the start order (1 = first)
+  std::string name;
+  TaskSettings settings;
+  uint64_t startTick = 0;
+  bool deleted = false;   ///< taskDelete (or the host's end) ended it
+  bool ended = false;     ///< its entry has returned
+  std::optional<uint64_t> endTick;  ///< when it was deleted or its entry returned, whichever came first
+};
+
 class Kernel {
  public:
   static constexpr int32_t kTicksPerSecond = HostClock::kTicksPerSecond;
@@ -88,7 +107,8 @@ class Kernel {
   bool queueExists(uint32_t queue) const;
 
   // Tasks.
-  int32_t spawn(const char* name, TASK_ENTRY entry, const TASK_ARG (&args)[10]);  ///< id or -1
+  int32_t spawn(const char* name, TASK_ENTRY entry, const TASK_ARG (&args)[10],
+                const TaskSettings& settings = {});  ///< id or -1
   /// Marks a task deleted: its id is unknown at once and its waits fail.
   int32_t deleteTask(int32_t taskId);                                              ///< 0 or -1
   /// Waits until a task's entry has returned and joins its thread; a holder
@@ -101,6 +121,8 @@ class Kernel {
   int32_t delay(int32_t ticks);                                                    ///< 0 or -1
   /// Names of the tasks that are running now (neither ended nor deleted), by id.
   std::vector<std::string> runningTasks() const;
+  /// Every task started so far, in start order.
+  std::vector<TaskRecord> taskRecords() const;
   /// True while the task runs and has not been deleted.
   bool taskExists(int32_t taskId) const;
 

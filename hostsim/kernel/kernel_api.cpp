@@ -65,9 +65,10 @@ int32_t taskSpawn(const char* name, int32_t priority, int32_t options, int32_t s
                   TASK_ARG a1, TASK_ARG a2, TASK_ARG a3, TASK_ARG a4, TASK_ARG a5, TASK_ARG a6, TASK_ARG a7,
                   TASK_ARG a8, TASK_ARG a9, TASK_ARG a10) {
   // Priority, options and stack size have no meaning for the platform's
-  // threads; they are kept in the trace only.
+  // threads; they are kept for the trace and `dump tasks`.
   const TASK_ARG args[10] = {a1, a2, a3, a4, a5, a6, a7, a8, a9, a10};
-  return kernelCall("taskSpawn", int32_t(-1), [&](Kernel& k) { return k.spawn(name, entry, args); }, name, priority,
+  const hostsim::TaskSettings settings{priority, options, stackSize};
+  return kernelCall("taskSpawn", int32_t(-1), [&](Kernel& k) { return k.spawn(name, entry, args, settings); }, name, priority,
                     options, stackSize, entry, a1, a2, a3, a4, a5, a6, a7, a8, a9, a10);
 }
 

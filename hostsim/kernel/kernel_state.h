@@ -83,6 +83,7 @@ struct Kernel::State {
 
   std::map<int32_t, std::shared_ptr<KernelTask>> tasks;  ///< running and not deleted
   std::vector<std::shared_ptr<KernelTask>> threads;      ///< not joined yet
+  std::vector<TaskRecord> taskHistory;                   ///< every task started, by id - 1
   int64_t nextTaskId = 1;
   bool shutDown = false;
 
@@ -101,6 +102,10 @@ struct Kernel::State {
   /// The calling thread's task if it is a task of this kernel, else null.
   KernelTask* self() const;
   bool selfDeleted() const;
+  /// The start record of a task, null for an id never handed out.
+  TaskRecord* recordOf(int32_t taskId);
+  /// Notes in its record that a task was deleted.
+  void markDeleted(int32_t taskId);
   std::shared_ptr<KernelQueue> findQueue(uint32_t id) const;
 
   /// One sleep on `changed`, until notified or (when given) the deadline,

@@ -64,6 +64,10 @@ void Kernel::State::finishTask(KernelTask& task) {
   std::lock_guard guard(mutex);
   auto it = tasks.find(task.id);
   if (it != tasks.end() && it->second.get() == &task) tasks.erase(it);
+  if (TaskRecord* record = recordOf(task.id)) {
+    record->ended = true;
+    if (!record->endTick) record->endTick = clock.ticks();
+  }
   // Left inside the section, it would hold off every queue for good.
   if (releaseSectionOf(std::this_thread::get_id()))
     host.log().host(4, "task " + task.name + " ended inside taskLock; the section was released");
@@ -84,7 +88,7 @@ void Kernel::State::reapFinished() {
     if (task->thread.joinable()) task->thread.join();
 }
 
-int32_t Kernel::spawn(const char* name, TASK_ENTRY entry, const TASK_ARG (&args)[10]) {
+int32_t Kernel::spawn(const char* name, TASK_ENTRY entry, const TASK_ARG (&args)[10], const TaskSettings& settings) {
   State& s = *state_;
   s.reapFinished();
   if (!entry) return failWith(HOST_ERR_INVALID, -1);
@@ -108,6 +112,12 @@ int32_t Kernel::spawn(const char* name, TASK_ENTRY entry, const TASK_ARG (&args)
   task->threadId = task->thread.get_id();
   s.tasks.emplace(task->id, task);
   s.threads.push_back(task);
+  TaskRecord record;
+  record.id = task->id;
+  record.name = task->name;
+  record.settings = settings;
+  record.startTick = s.clock.ticks();
+  s.taskHistory.push_back(std::move(record));
   return task->id;
 }
 
@@ -119,6 +129,7 @@ int32_t Kernel::deleteTask(int32_t taskId) {
   if (it == s.tasks.end()) return failWith(HOST_ERR_INVALID, -1);
   KernelTask& task = *it->second;
   task.deleted = true;
+  s.markDeleted(taskId);
   // Its queue operations fail from now on, so the section it held protects nothing.
   s.releaseSectionOf(task.threadId);
   s.tasks.erase(it);
@@ -174,6 +185,23 @@ std::vector<std::string> Kernel::runningTasks() const {
   return names;
 }
 
+TaskRecord* Kernel::State::recordOf(int32_t taskId) {
+  if (taskId < 1 || static_cast<size_t>(taskId) > taskHistory.size()) return nullptr;
+  return &taskHistory[static_cast<size_t>(taskId) - 1];
+}
+
+void Kernel::State::markDeleted(int32_t taskId) {
+  if (TaskRecord* record = recordOf(taskId)) {
+    record->deleted = true;
+    if (!record->endTick) record->endTick = clock.ticks();
+  }
+}
+
+std::vector<TaskRecord> Kernel::taskRecords() const {
+  std::lock_guard guard(state_->mutex);
+  return state_->taskHistory;
+}
+
 bool Kernel::taskExists(int32_t taskId) const {
   std::lock_guard guard(state_->mutex);
   return state_->tasks.count(taskId) > 0;
@@ -187,6 +215,7 @@ void Kernel::shutdown() {
     s.shutDown = true;
     for (auto& [id, task] : s.tasks) {
       task->deleted = true;
+      s.markDeleted(id);
       s.releaseSectionOf(task->threadId);
     }
     s.tasks.clear();

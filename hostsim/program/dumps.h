@@ -56,6 +56,12 @@ bool dumpScrub(Host& host, const std::filesystem::path& file);
 /// Writes nothing (and returns false) when it played nothing.
 bool writeScrubWav(Host& host, const std::filesystem::path& file);
 
+/// Every task the host has started, in start order: name, priority,
+/// options, stack size, whether it runs, was deleted or has ended, and the
+/// ticks of its start and end; and the names of those running now.
+nlohmann::ordered_json tasksState(Host& host);
+bool dumpTasks(Host& host, const std::filesystem::path& file);
+
 /// The host calls made so far, one "name(arguments)" a line, oldest first.
 std::string traceText(Host& host);
 bool dumpTrace(Host& host, const std::filesystem::path& file);

@@ -87,11 +87,13 @@ RunResult play(const OperatorModule& module, const HostConfig& config) {
   return r;
 }
 
-void writeReport(const Host& host, const RunResult& r, const fs::path& out, size_t stepsLeft) {
+void writeReport(Host& host, const RunResult& r, const fs::path& out, size_t stepsLeft) {
   writeLogText(host, out / "host.log");
   dumpLog(host, out / "log.json");
   nlohmann::json report = {{"init_result", r.init}, {"length_result", r.length}, {"run_result", r.run},
                            {"ran", r.ran}, {"user_steps_left", stepsLeft}, {"log_lines", host.log().size()}};
+  const std::optional<std::string> stopped = host.user().stoppedAt();
+  report["script_stopped_at"] = stopped ? nlohmann::json(*stopped) : nlohmann::json(nullptr);
   std::ofstream(out / "run.json") << report.dump(2) << "\n";
 }
 
@@ -127,6 +129,10 @@ int session(const Options& o, const std::string& text, const fs::path& out) {
   if (result.init != 0) std::cout << "the operator refused to start on host version " << script.config.version << "\n";
   else std::cout << "run result: " << result.run << "\n";
   std::cout << "results in " << out.string() << "\n";
+  if (const std::optional<std::string> stopped = host.user().stoppedAt()) {
+    std::cerr << "the script stopped at " << *stopped << " (host.log says why)\n";
+    return 1;
+  }
   return 0;
 }
 

@@ -27,7 +27,9 @@ Action click(const ScriptCommand& c) {
   const ClickOptions o = clickOptions(c);
   switch (c.kind) {
     case ScriptCommand::ClickCaption:
-      return [o, caption = c.text](Host& h) { return h.panels().input().clickCaption(caption, o); };
+      return [o, caption = c.text, n = c.occurrence](Host& h) { return h.panels().input().clickCaption(caption, o, n); };
+    case ScriptCommand::ClickElement:
+      return [o, element = VG_ELEMENT(c.a)](Host& h) { return h.panels().input().clickElement(element, o); };
     case ScriptCommand::ClickShortcut:
       return [o, code = uint32_t(c.a)](Host& h) { return h.panels().input().clickShortcut(code, o); };
     default:
@@ -66,7 +68,24 @@ bool needsNoOperator(ScriptCommand::Kind kind) {
     case ScriptCommand::DumpStoryboard:
     case ScriptCommand::DumpOperators:
     case ScriptCommand::DumpScrub:
+    case ScriptCommand::DumpTasks:
     case ScriptCommand::HostUndo:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Lines that name an element by its place or handle, and the jog lines,
+// aim at one screen: when it is not there, what follows would act on the
+// wrong one, so the script stops instead.
+bool stopsOnFailure(const ScriptCommand& c) {
+  switch (c.kind) {
+    case ScriptCommand::ClickCaption: return c.occurrence > 1;
+    case ScriptCommand::ClickElement:
+    case ScriptCommand::Jog:
+    case ScriptCommand::JogConfirm:
+    case ScriptCommand::JogCancel:
       return true;
     default:
       return false;
@@ -78,7 +97,16 @@ Action actionFor(const ScriptCommand& c, const std::filesystem::path& out) {
     case ScriptCommand::ClickCaption:
     case ScriptCommand::ClickShortcut:
     case ScriptCommand::ClickAt:
+    case ScriptCommand::ClickElement:
       return click(c);
+    case ScriptCommand::Jog:
+      return [steps = int32_t(c.a)](Host& h) { return h.panels().input().jog(steps); };
+    case ScriptCommand::JogConfirm:
+      return [](Host& h) { return h.panels().input().jogConfirm(); };
+    case ScriptCommand::JogCancel:
+      return [](Host& h) { return h.panels().input().jogCancel(); };
+    case ScriptCommand::DumpTasks:
+      return [file = out / c.text](Host& h) { return dumpTasks(h, file); };
     case ScriptCommand::Key:
       return [code = uint16_t(c.a), q = uint16_t(c.b)](Host& h) { return h.panels().input().key(code, q); };
     case ScriptCommand::Command:
@@ -163,7 +191,12 @@ void queueSteps(Host& host, const Script& script, const std::filesystem::path& o
     } else if (c.kind == ScriptCommand::Wait) {
       host.user().addWait(description, static_cast<int32_t>(c.a));
     } else {
-      host.user().addAction(description, actionFor(c, out), needsNoOperator(c.kind));
+      UserStep step;
+      step.description = description;
+      step.action = actionFor(c, out);
+      step.afterEnd = needsNoOperator(c.kind);
+      step.stopsOnFailure = stopsOnFailure(c);
+      host.user().add(std::move(step));
     }
   }
 }

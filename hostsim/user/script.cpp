@@ -22,6 +22,9 @@ constexpr int64_t kInt32Max = 0x7FFFFFFF;
 constexpr int64_t kWordMax = 0xFFFFFFFFll;
 // A burst of commands waits in the operator's queue all at once.
 constexpr int64_t kMaxBurst = 100;
+// One jog line moves the slider at most this far (the messages it sends are
+// bounded by the slider's page size at run time).
+constexpr int64_t kMaxJog = 1'000'000;
 // A camera event's field position: the low 30 bits of its value.
 constexpr int64_t kMaxEventField = 0x3FFFFFFF;
 
@@ -141,9 +144,19 @@ void clickOptions(const Line& l, size_t i, ScriptCommand& cmd) {
 ScriptCommand parseClick(const Line& l) {
   ScriptCommand cmd;
   const std::string& target = l.word(1);
+  size_t options = 2;
   if (l.isQuoted(1)) {
     cmd = command(l, ScriptCommand::ClickCaption);
     cmd.text = target;
+    // "click "Position" 2": the second element that reads it.
+    if (l.size() > 2 && !l.isQuoted(2) && script::toNumber(l.word(2))) {
+      cmd.occurrence = int32_t(l.number(2, "which of the elements (1 is the first)", 1, kInt32Max));
+      options = 3;
+    }
+  } else if (l.is(1, "element")) {
+    cmd = command(l, ScriptCommand::ClickElement);
+    cmd.a = l.number(2, "an element handle like 0x1A2", 1, kWordMax);
+    options = 3;
   } else if (target.size() > 1 && target[0] == '#') {
     auto code = script::toNumber(target.substr(1));
     if (!code || *code < 0 || *code > kWordMax) l.fail("expected a shortcut code like #0x73");
@@ -154,9 +167,9 @@ ScriptCommand parseClick(const Line& l) {
     Line position(l.number(), {{target.substr(1), false}});
     std::tie(cmd.a, cmd.b) = numberPair(position, 0, ',', "a position like @120,340");
   } else {
-    l.fail("expected a caption in quotes, #code or @x,y after click");
+    l.fail("expected a caption in quotes, element HANDLE, #code or @x,y after click");
   }
-  clickOptions(l, 2, cmd);
+  clickOptions(l, options, cmd);
   return cmd;
 }
 
@@ -226,6 +239,14 @@ ScriptCommand parseSimple(const Line& l) {
     if (l.is(1, "cancel")) return l.end(2), command(l, ScriptCommand::PointerCancel);
     l.fail("expected pointer move X, pointer confirm or pointer cancel");
   }
+  if (verb == "jog") {
+    if (l.is(1, "confirm")) return l.end(2), command(l, ScriptCommand::JogConfirm);
+    if (l.is(1, "cancel")) return l.end(2), command(l, ScriptCommand::JogCancel);
+    ScriptCommand cmd = command(l, ScriptCommand::Jog);
+    cmd.a = l.number(1, "a number of jog steps, jog confirm or jog cancel", -kMaxJog, kMaxJog);
+    l.end(2);
+    return cmd;
+  }
   if (verb == "close") return l.end(1), command(l, ScriptCommand::Close);
   if (verb == "wait") {
     ScriptCommand cmd = command(l, ScriptCommand::Wait);
@@ -261,7 +282,8 @@ ScriptCommand parseSimple(const Line& l) {
     else if (l.is(1, "storyboard")) cmd = command(l, ScriptCommand::DumpStoryboard);
     else if (l.is(1, "operators")) cmd = command(l, ScriptCommand::DumpOperators);
     else if (l.is(1, "scrub")) cmd = command(l, ScriptCommand::DumpScrub);
-    else l.fail("expected dump log, gui, clips, trace, playback, storyboard, operators or scrub, then a file name");
+    else if (l.is(1, "tasks")) cmd = command(l, ScriptCommand::DumpTasks);
+    else l.fail("expected dump log, gui, clips, trace, playback, storyboard, operators, scrub or tasks, then a file name");
     cmd.text = l.word(2);
     if (cmd.text.empty() || cmd.text[0] == '/' || cmd.text.find("..") != std::string::npos)
       l.fail("a dump's file name must stay inside the output folder");

@@ -35,7 +35,8 @@ struct ScriptCommand {
   enum Kind {
     ClickCaption, ClickShortcut, ClickAt, Key, Command, PointerMove, PointerConfirm, PointerCancel,
     Close, Answer, Wait, Screenshot, DumpLog, DumpGui, DumpClips, DumpTrace, DumpStoryboard, ForeignScreen,
-    DumpPlayback, PlayerEnd, PlayerEvent, ScreenshotStoryboard, HostUndo, DumpOperators, DumpScrub
+    DumpPlayback, PlayerEnd, PlayerEvent, ScreenshotStoryboard, HostUndo, DumpOperators, DumpScrub,
+    ClickElement, Jog, JogConfirm, JogCancel, DumpTasks
   };
   Kind kind = Close;
   int line = 0;
@@ -43,6 +44,7 @@ struct ScriptCommand {
   int64_t a = 0, b = 0;    ///< numbers: code/x/camera, qualifier/y/step/monitor/field
   int32_t times = 1;       ///< for commands: how many messages go at once
   int32_t subEvent = 0;    ///< for clicks: the element event kind (0: a plain click)
+  int32_t occurrence = 1;  ///< for clicks by caption: which of the elements that read it (1 = first)
   std::optional<int32_t> value;      ///< for clicks: the value the element takes (slider, check box)
   std::optional<std::string> entry;  ///< for clicks on popups and lists: the entry chosen
   std::optional<hostsim::Answer> answer;

@@ -44,11 +44,12 @@ void MulticamOperator::SynchroniseCameras() {
     return;
   }
   ScrubStop();
-  runSyncDialog(params);
-  syncScrub = params.syncScrub != 0;
+  // A dialog that could not be shown leaves the project as it was.
+  const bool shown = runSyncDialog(params);
+  if (shown) syncScrub = params.syncScrub != 0;
   ScrubStart();
 
-  adoptSyncResults(params);
+  if (shown) adoptSyncResults(params);
   ApplySyncTrims();
   RedrawTimeline(false);
   UpdateTimeline();

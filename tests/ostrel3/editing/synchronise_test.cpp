@@ -4,6 +4,7 @@
 #include <string>
 
 #include "assignment_fixture.h"
+#include "hostsim/gui/user_input.h"
 
 namespace {
 
@@ -92,8 +93,27 @@ TEST_F(SynchroniseTest, TheResultsComeBackCamera1CountsAsSyncedAndThePositionSta
   EXPECT_EQ(op->position, 150);  // back over the cut at 270, past the last frame 259
 }
 
+TEST_F(SynchroniseTest, TheUserPositionsCameraTwoInTheDialogAndTheProjectTakesIt) {
+  op->runSyncDialog = ostrel3::RunSyncDialog;
+  give(1, kRight);
+  op->activeCamera = 1;
+  auto& input = host().panels().input();
+  host().user().addAction("position camera 2", [&](hostsim::Host&) { return input.clickCaption("Position", {}, 2); });
+  host().user().addAction("jog", [&](hostsim::Host&) { return input.jog(30); });
+  host().user().addAction("confirm", [&](hostsim::Host&) { return input.jogConfirm(); });
+  host().user().addAction("close", [&](hostsim::Host&) { return input.clickCaption("Close"); });
+  op->SynchroniseCameras();
+  EXPECT_TRUE(host().user().empty());
+  EXPECT_EQ(op->cameras[1].trimIn, 30);
+  EXPECT_EQ(op->cameras[1].synced, 1);
+  EXPECT_EQ(op->cameras[0].synced, 1);
+  EXPECT_EQ(op->undoHistory.size(), 1u);
+  EXPECT_TRUE(host().panels().openRequests().empty());
+}
+
 TEST_F(SynchroniseTest, ADialogThatCouldNotBeShownLeavesTheProjectAsItWas) {
   op->runSyncDialog = ostrel3::RunSyncDialog;
+  host().calls().failNth("vreqCreateRequest", 1);
   give(1, kRight);
   op->cameras[1].syncIn = 40;
   op->ApplySyncTrims();
