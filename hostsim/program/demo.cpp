@@ -20,7 +20,9 @@ constexpr DemoClip kClips[] = {{1001, "Stage left", 1500, 100},   {1002, "Stage 
                                {1005, "Balcony", 1420, 120},      {1006, "Backstage", 1460, 95}};
 constexpr int kClapOnTimeline = 60;
 
-std::string setup() {
+}  // namespace
+
+std::string demoSetup() {
   std::ostringstream s;
   s << "host version 1000\nhost project 1\nhost format pal\nhost monitors 1\n"
        "host monitor 1 1920x1080 aspect 16:9\n";
@@ -32,7 +34,7 @@ std::string setup() {
 // A project of the first `cameras` clips, synchronised on the clap: each
 // camera's clap frame is paired with camera 1's, and the panel trims the
 // clips so that the claps meet.
-std::string projectFile(int cameras) {
+std::string demoProjectFile(int cameras) {
   std::ostringstream s;
   s << "file programs/ostrel3/project_01_00.info\n"
        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ostrel3>\n  <name>Concert, "
@@ -47,6 +49,11 @@ std::string projectFile(int cameras) {
     << "  <act_cam>0</act_cam>\n</ostrel3>\nend\n";
   return s.str();
 }
+
+namespace {
+
+std::string setup() { return demoSetup(); }
+std::string projectFile(int cameras) { return demoProjectFile(cameras); }
 
 // Where the position slider lies on a 1920 x 1080 screen, by camera count.
 int sliderY(int cameras) { return cameras == 2 ? 858 : cameras == 6 ? 780 : 976; }
@@ -151,7 +158,10 @@ std::vector<DemoSession> demoSessions() {
           {"four-cameras", session(4)},
           {"six-cameras", session(6)},
           {"choosing-clips", choosingClips()},
-          {"editing-live", editingLive()}};
+          {"editing-live", editingLive()},
+          {"synchronising", demoSynchronising()},
+          {"projects", demoProjects()},
+          {"information", demoInformation()}};
 }
 
 }  // namespace hostsim::program

@@ -13,4 +13,16 @@ struct DemoSession {
 /// The demo's sessions, in the order they run.
 std::vector<DemoSession> demoSessions();
 
+/// The host's setup lines of every demo session: one 1920 x 1080 monitor and
+/// the six concert recordings, each with its clap at another frame.
+std::string demoSetup();
+/// The project file line of a project of the first `cameras` clips, in step
+/// on the clap.
+std::string demoProjectFile(int cameras);
+
+/// One session script each, kept in files of their own.
+std::string demoSynchronising();
+std::string demoProjects();
+std::string demoInformation();
+
 }  // namespace hostsim::program

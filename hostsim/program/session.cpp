@@ -166,6 +166,7 @@ int runSession(const Options& o) {
     return runScript(o, o.script.string(), text, out);
   }
   for (const auto& demo : demoSessions()) {
+    if (demo.script.empty()) continue;  // a session still being written
     const int code = runScript(o, "demo " + demo.name, demo.script, out / demo.name);
     if (code != 0) return code;
   }
