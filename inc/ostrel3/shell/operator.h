@@ -116,6 +116,11 @@ class MulticamOperator {
   void UpdateTimeline();
   bool BuildStoryboard();
   bool ProjectSettingsDialog();
+  /// The project's archives and removable media, reached from the project
+  /// dialog: each true when it brought a project in that the caller shows.
+  void ExportProjectToMedium();
+  bool ImportProjectFromMedium();
+  bool ArchivesCommand();
   void InfoDialog();
   void ChooseCameraColour();
   void RenameCameraClip();
