@@ -88,8 +88,9 @@ TEST_F(JogTest, ConfirmSendsTheValueAndCancelReturnsToTheLastStart) {
   EXPECT_EQ(confirm->value, 7);
 
   ASSERT_TRUE(user().jog(-2));
-  ASSERT_TRUE(user().jogCancel());
   EXPECT_EQ(sliderValues(slider, hostsim::kJogMoved), (std::vector<int32_t>{5}));
+  ASSERT_TRUE(user().jogCancel());
+  EXPECT_EQ(sliderValues(slider, hostsim::kJogCancelled), (std::vector<int32_t>{7}));
   EXPECT_EQ(view(slider).value, 7) << "a cancel after a confirm returns to the confirmed value";
 }
 
@@ -108,11 +109,13 @@ TEST_F(JogTest, TurnsThatCannotBeDoneAreRefusedAndSendNothing) {
   EXPECT_FALSE(user().jog(1)) << "no slider";
   EXPECT_TRUE(hostLogged(4, "no active jog slider"));
 
-  const VG_ELEMENT slider = makeSlider(3, 1);
+  const VG_ELEMENT slider = makeSlider(3, 1, 199);
   EXPECT_FALSE(user().jog(500)) << "more messages than a turn may send";
   EXPECT_EQ(view(slider).value, 3) << "a refused turn leaves the slider";
   EXPECT_TRUE(user().jog(100)) << "exactly the most a turn may send";
-  EXPECT_EQ(sliderValues(slider, hostsim::kJogMoved).size(), 96u) << "stops at the end, 99";
+  EXPECT_EQ(sliderValues(slider, hostsim::kJogMoved).size(), 100u);
+  EXPECT_TRUE(user().jog(500)) << "a turn that reaches the end sends only the messages up to it";
+  EXPECT_EQ(sliderValues(slider, hostsim::kJogMoved).size(), 96u) << "stops at the end, 199";
 
   ASSERT_EQ(vgInactivateVirtualSlider(req_.panel, 3), 0);
   EXPECT_FALSE(user().jog(1));
@@ -126,7 +129,7 @@ TEST_F(JogTest, TurnsThatCannotBeDoneAreRefusedAndSendNothing) {
   vreqDeleteRequest(&front);
   EXPECT_TRUE(user().jog(-1));
   EXPECT_FALSE(nextMessage(front.queue));
-  EXPECT_EQ(sliderValues(slider, hostsim::kJogMoved), std::vector<int32_t>{98});
+  EXPECT_EQ(sliderValues(slider, hostsim::kJogMoved), std::vector<int32_t>{198});
 
   // Removing the slider (an empty range) leaves nothing to turn.
   EXPECT_EQ(vgAddVirtualSlider(req_.panel, 0, 0, 0, 0), 0u);
