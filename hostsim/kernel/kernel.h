@@ -125,6 +125,10 @@ class Kernel {
   std::vector<TaskRecord> taskRecords() const;
   /// True while the task runs and has not been deleted.
   bool taskExists(int32_t taskId) const;
+  /// Waits (machine time, at most `limit`) until the entry of every task
+  /// started so far has returned, deleted tasks included: until then their
+  /// code must stay loaded. False when one still runs after `limit`.
+  bool awaitTaskEntries(std::chrono::milliseconds limit);
 
   // The global critical section.
   int32_t lock();

@@ -232,6 +232,14 @@ void Kernel::shutdown() {
   }
 }
 
+bool Kernel::awaitTaskEntries(std::chrono::milliseconds limit) {
+  State& s = *state_;
+  std::unique_lock guard(s.mutex);
+  return s.settledChanged.wait_until(guard, std::chrono::steady_clock::now() + limit, [&] {
+    return std::all_of(s.threads.begin(), s.threads.end(), [](const auto& t) { return t->finished; });
+  });
+}
+
 void Kernel::setEndLimit(std::chrono::milliseconds limit) {
   std::lock_guard guard(state_->mutex);
   state_->endLimit = limit;

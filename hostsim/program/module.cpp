@@ -25,7 +25,7 @@ OperatorModule::OperatorModule(const std::filesystem::path& file) {
 }
 
 OperatorModule::~OperatorModule() {
-  if (handle_) dlclose(handle_);
+  if (handle_ && !keepLoaded_) dlclose(handle_);
 }
 
 }  // namespace hostsim::program

@@ -19,11 +19,15 @@ class OperatorModule {
   int32_t send(OperatorMsg& message) const { return messageFunction_(&message); }
   /// The identification text of the descriptor.
   const std::string& identification() const { return identification_; }
+  /// The module stays loaded for the rest of the program: a thread that
+  /// still runs its code must never find it unmapped.
+  void keepLoaded() { keepLoaded_ = true; }
 
  private:
   void* handle_ = nullptr;
   OP_MESSAGE_FN messageFunction_ = nullptr;
   std::string identification_;
+  bool keepLoaded_ = false;
 };
 
 }  // namespace hostsim::program

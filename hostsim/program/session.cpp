@@ -1,5 +1,6 @@
 #include "hostsim/program/session.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -10,6 +11,7 @@
 #include "hostsim/core/user.h"
 #include "hostsim/gui/panels.h"
 #include "hostsim/gui/user_input.h"
+#include "hostsim/kernel/kernel.h"
 #include "hostsim/media/operators.h"
 #include "hostsim/program/demo.h"
 #include "hostsim/program/dumps.h"
@@ -97,6 +99,8 @@ void writeReport(Host& host, const RunResult& r, const fs::path& out, size_t ste
   std::ofstream(out / "run.json") << report.dump(2) << "\n";
 }
 
+constexpr std::chrono::milliseconds kUnloadLimit{5000};
+
 int session(const Options& o, const std::string& text, const fs::path& out) {
   HostConfig setup;
   // A session that names no operator still finds transitions to choose from.
@@ -120,6 +124,12 @@ int session(const Options& o, const std::string& text, const fs::path& out) {
     OperatorModule module(modulePath(o));
     std::cout << "operator: " << module.identification() << "\n";
     result = play(module, script.config);
+    // A task answers its stop before its entry returns: the operator's code
+    // stays loaded until every task of it has left that code.
+    if (!host.kernel().awaitTaskEntries(kUnloadLimit)) {
+      host.log().host(4, "operator end: a task still runs the operator's code; the module stays loaded");
+      module.keepLoaded();
+    }
   }
   const size_t stepsLeft = host.user().pending();
   runStepsAfterEnd(host);
