@@ -8,4 +8,7 @@ if(OSTREL3_SANITIZE)
   endforeach()
   add_compile_options(-fsanitize=${OSTREL3_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
   add_link_options(-fsanitize=${OSTREL3_SANITIZE})
+  # Line tables are all a sanitizer report needs for its stacks; full debug
+  # information would make these builds, run on every test, much slower.
+  add_compile_options(-g1)
 endif()

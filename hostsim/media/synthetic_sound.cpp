@@ -36,6 +36,17 @@ double clap(int64_t sinceStart, int64_t length, uint32_t media, int channel) {
   return sinceStart == 0 ? 1.0 : envelope * body;
 }
 
+// How loud the event is at pair `n` of a media, 0..1 of the background's
+// peak: the murmur until the clap has died away, then beats in phrases.
+double loudness(int64_t n, int64_t bandStart, bool hasClap) {
+  constexpr double kMurmur = 0.125;
+  if (hasClap && n < bandStart) return kMurmur;
+  const int64_t t = hasClap ? n - bandStart : n;
+  const double sinceBeat = double(t % (kSampleRate / 2)) / kSampleRate;
+  const double phrase = 0.65 + 0.35 * std::cos(2 * std::numbers::pi * double(t) / (4.0 * kSampleRate));
+  return phrase * (0.2 + 0.8 * std::exp(-sinceBeat / 0.08));
+}
+
 }  // namespace
 
 std::vector<int16_t> fieldSound(const MediaSource& source, int32_t frame, int parity, VideoFormat format) {
@@ -51,8 +62,8 @@ std::vector<int16_t> fieldSound(const MediaSource& source, int32_t frame, int pa
     const int64_t n = first + i;
     for (int ch = 0; ch < 2; ++ch) {
       // Left and right hum a fifth apart so the channels are told apart.
-      double v = 0.75 * kBackgroundPeak * std::sin(w * (ch ? 1.5 : 1.0) * n) +
-                 0.25 * kBackgroundPeak * noise(source.uid, n, ch);
+      const double level = kBackgroundPeak * loudness(n, clapStart + clapLength, source.clapFrame >= 0);
+      double v = level * (0.75 * std::sin(w * (ch ? 1.5 : 1.0) * n) + 0.25 * noise(source.uid, n, ch));
       if (source.clapFrame >= 0) v += kClapPeak * clap(n - clapStart, clapLength, source.uid, ch);
       out[size_t(i) * 2 + ch] = static_cast<int16_t>(std::lround(std::clamp(v, -32767.0, 32767.0)));
     }

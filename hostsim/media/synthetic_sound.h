@@ -1,9 +1,14 @@
 #pragma once
-// The sound of the synthetic media: stereo 16-bit pairs. Each media hums a
-// quiet tone of its own pitch with a little noise under it; at its clap
-// frame a loud, sharp burst starts on the frame's first sample and dies
-// away within the frame, so that clips can be brought into step by ear and
-// by their envelopes. The same media frame always sounds the same.
+// The sound of the synthetic media: stereo 16-bit pairs, the one event as
+// every camera's microphone heard it. Before the clap the hall murmurs; at
+// the clap frame a loud, sharp burst starts on the frame's first sample and
+// dies away within the frame; from then on the band plays: a beat every half
+// second that dies away, in phrases of four seconds that swell and fade,
+// counted from the clap so that every camera hears the same music at the
+// same moment of the event. Each media sounds it as a tone of its own pitch
+// with a little noise under it; a media without a clap plays music from its
+// start. So clips can be brought into step by ear and by their envelopes,
+// and the same media frame always sounds the same.
 #include <cstdint>
 #include <vector>
 
@@ -14,7 +19,7 @@ namespace hostsim {
 struct MediaSource;
 
 /// Loudest sample of the background (tone and noise together).
-constexpr int kBackgroundPeak = 1000;
+constexpr int kBackgroundPeak = 8000;
 /// Loudest sample of the clap.
 constexpr int kClapPeak = 30000;
 
