@@ -8,7 +8,7 @@
 #include "host/res.h"
 #include "host/vg.h"
 #include "host/vreq.h"
-#include "ostrel3/dialogs/info_layout.h"
+#include "ostrel3/dialogs/info_dialog.h"
 #include "ostrel3/shell/cmc_error.h"
 #include "ostrel3/shell/holders.h"
 #include "ostrel3/shell/log.h"
@@ -38,7 +38,9 @@ const XCHAR* resource(RES_STRINGS strings, int32_t id) {
   return text ? text : u"";
 }
 
-InfoTexts composeTexts(const MulticamOperator& op) {
+}  // namespace
+
+InfoTexts ComposeInfoTexts(const MulticamOperator& op) {
   InfoTexts t;
   t.title = InfoTitleLine(resource(op.strings.get(), kEditorName), kVersion);
   t.project = InfoProjectText(op.projectSlot, op.projectName);
@@ -61,6 +63,8 @@ InfoTexts composeTexts(const MulticamOperator& op) {
   }
   return t;
 }
+
+namespace {
 
 // The open request; deleted once on every way out.
 class InfoRequest {
@@ -116,7 +120,7 @@ class InfoRequest {
 }  // namespace
 
 void MulticamOperator::InfoDialog() {
-  const InfoTexts texts = composeTexts(*this);
+  const InfoTexts texts = ComposeInfoTexts(*this);
   InfoLayout layout(texts, strings.get());
   try {
     // A dialog that only shows facts is no reason to end the editing session:
