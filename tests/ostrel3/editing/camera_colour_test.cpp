@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "assignment_fixture.h"
+#include "hostsim/gui/user_input.h"
 
 namespace {
 
@@ -64,6 +65,27 @@ TEST_F(AssignmentTest, OneUndoTakesTheColourBack) {
   ASSERT_TRUE(op->Undo());
   EXPECT_EQ(op->cameras[0].colour, before);
   EXPECT_EQ(op->redoHistory.size(), 1u);
+}
+
+// The undo button restores the colour and keeps the cameras in step: the
+// clips it brings back are trimmed as they were.
+TEST_F(AssignmentTest, TheUndoButtonKeepsTheCamerasInStep) {
+  give(0, kLeft);
+  give(1, kRight);
+  op->cameras[1].syncIn = 40;
+  openPanel();
+  ASSERT_EQ(inPoint(0), 40);
+  const uint32_t before = op->cameras[0].colour;
+  host().user().addAnswer({hostsim::AnswerKind::Palette, kViolet, {}});
+  op->ChooseCameraColour();
+  host().user().addAction("undo", [](hostsim::Host& h) { return h.panels().input().clickShortcut(0x4040007A); });
+  host().user().addAction("look", [&](hostsim::Host&) {
+    EXPECT_EQ(op->cameras[0].colour, before);
+    EXPECT_EQ(inPoint(0), 40) << "camera 1 still waits for camera 2's late start";
+    return true;
+  });
+  host().user().addAction("close", [](hostsim::Host& h) { return h.panels().input().closeScreen(); });
+  op->RunEventLoop();
 }
 
 }  // namespace
