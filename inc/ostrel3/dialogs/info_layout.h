@@ -53,7 +53,4 @@ class InfoLayout {
   std::vector<std::unique_ptr<vgsComponent>> parts_;
 };
 
-/// Width of a column: its widest text and the allowance in layout units.
-int16_t InfoColumnWidth(const std::vector<const XCHAR*>& texts, int16_t allowanceUnits);
-
 }  // namespace ostrel3

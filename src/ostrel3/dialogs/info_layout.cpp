@@ -1,6 +1,7 @@
 #include "ostrel3/dialogs/info_layout.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "host/res.h"
 #include "host/vg.h"
@@ -29,14 +30,15 @@ constexpr XCHAR kTwoBlanks[] = u"  ";
 
 int16_t lineHeight() { return static_cast<int16_t>(vgGetAddHeight() + vgGetFontHeight()); }
 
-}  // namespace
-
-int16_t InfoColumnWidth(const std::vector<const XCHAR*>& texts, int16_t allowanceUnits) {
+// A column holds its widest text and the allowance (in layout units), made even.
+int16_t columnWidth(const std::vector<const XCHAR*>& texts, int16_t allowanceUnits) {
   int32_t widest = 0;
   for (const XCHAR* text : texts) widest = std::max<int32_t>(widest, vgsComponent::textWidth(text));
   const int32_t width = widest + vgConvertWidth(allowanceUnits);
   return static_cast<int16_t>(std::min<int32_t>(width + (width & 1), kVgsMaxExtent));
 }
+
+}  // namespace
 
 template <typename T, typename... Args>
 T* InfoLayout::make(Args&&... args) {
@@ -86,7 +88,7 @@ InfoLayout::InfoLayout(const InfoTexts& t, RES_STRINGS strings) : strings_(strin
   // first and the clip names of the second start in one line.
   Texts allLabels = labels;
   allLabels.insert(allLabels.end(), names.begin(), names.end());
-  const int16_t labelWidth = InfoColumnWidth(allLabels, kLabelAllowance);
+  const int16_t labelWidth = columnWidth(allLabels, kLabelAllowance);
 
   const int16_t margin = vgConvertWidth(6);
   root_.setInsets(margin, margin, margin, margin);
@@ -94,11 +96,11 @@ InfoLayout::InfoLayout(const InfoTexts& t, RES_STRINGS strings) : strings_(strin
   title->setMaximumSize(kVgsMaxExtent, lineHeight());
   root_.addChild(title);
   root_.addChild(make<vgsPanelInterDim>());
-  root_.addChild(group({column(labels, labelWidth), column(values, InfoColumnWidth(values, kValueAllowance))}));
+  root_.addChild(group({column(labels, labelWidth), column(values, columnWidth(values, kValueAllowance))}));
   root_.addChild(make<vgsPanelInterDim>());
   std::vector<vgsContainer*> cameraColumns = {column(names, labelWidth)};
   for (const Texts* texts : {&lengths, &blanks, &sound, &cuts})
-    cameraColumns.push_back(column(*texts, InfoColumnWidth(*texts, kValueAllowance)));
+    cameraColumns.push_back(column(*texts, columnWidth(*texts, kValueAllowance)));
   root_.addChild(group(cameraColumns));
 }
 
