@@ -70,7 +70,10 @@ size_t drawCell(cairo_t* cr, std::u16string_view line, size_t i, double x, doubl
   const char16_t c = line[i];
   switch (c) {
     case 0xE003:  // blank the width of a character
-    case 0xE004:  // thin gap
+      return 1;
+    case 0xE004:  // a thin upright mark that frames a number
+      cairo_rectangle(cr, x + kCell / 2 - 1, top + 3, 1, kLine - 6);
+      cairo_fill(cr);
       return 1;
     case 0xE006:  // filled dot
       cairo_arc(cr, x + kCell / 2.0, top + kLine / 2.0, 2.5, 0, 6.2832);

@@ -2,8 +2,8 @@
 // Drawing texts in the GUI font with cairo: a monospaced font whose every
 // 16-bit character takes one cell of 8 x 16 pixels, so that what is drawn
 // matches vgTextLength. The operator's private-use characters get glyphs of
-// their own: U+E003 a blank, U+E004 a thin gap (blank), U+E006 a filled dot,
-// U+E05D a dash.
+// their own: U+E003 a blank, U+E004 a thin upright mark (it frames numbers
+// such as " 1:"), U+E006 a filled dot, U+E05D a dash.
 #include <cairo.h>
 
 #include <string_view>

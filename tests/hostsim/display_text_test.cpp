@@ -95,14 +95,17 @@ TEST_F(Text, UsesTheCurrentColourOnlyWhenAsked) {
 
 TEST_F(Text, PrivateCharactersHaveTheirOwnGlyphs) {
   ASSERT_EQ(vgBoxText(0, u"\uE003\uE004", 0, 0, 16, 16, 0), 0);
-  EXPECT_EQ(countOther({0, 0, 15, 15}, background()), 0) << "spacers draw nothing";
+  EXPECT_EQ(countOther({0, 0, 7, 15}, background()), 0) << "the spacer draws nothing";
+  const auto mark = inkedColumns({8, 0, 15, 15});
+  EXPECT_EQ(mark.size(), 1u) << "the number mark is one thin upright line";
+  EXPECT_GE(countOther({8, 0, 15, 15}, background()), 8);
   ASSERT_EQ(vgBoxText(0, u"\uE006", 0, 20, 8, 16, 0), 0);
   EXPECT_GT(countOther({0, 20, 7, 35}, background()), 8) << "a dot";
   ASSERT_EQ(vgBoxText(0, u"\uE05D", 0, 40, 8, 16, 0), 0);
   const auto dash = inkedColumns({0, 40, 7, 55});
   EXPECT_GE(dash.size(), 5u) << "a dash spans its cell";
   // The spacers still take their cell: what follows starts one cell further.
-  ASSERT_EQ(vgBoxText(0, u"\uE004X", 0, 60, 40, 16, 0), 0);
+  ASSERT_EQ(vgBoxText(0, u"\uE003X", 0, 60, 40, 16, 0), 0);
   EXPECT_EQ(countOther({0, 60, 7, 75}, background()), 0);
   EXPECT_GT(countOther({8, 60, 15, 75}, background()), 0);
 }

@@ -134,6 +134,8 @@ void MulticamOperator::stepToCut(bool forward) {
 void MulticamOperator::undoOrRedo(bool undo) {
   restartRequested = false;
   if (!(undo ? Undo() : Redo())) return DrawProjectTitle();
+  // The restored clips are fresh copies: they run in step only once trimmed.
+  ApplySyncTrims();
   if (restartRequested) return rebuild();
   refresh(true);
 }

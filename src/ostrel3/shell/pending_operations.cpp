@@ -6,9 +6,5 @@
 namespace ostrel3 {
 
 bool MulticamOperator::ProjectSettingsDialog() { return false; }
-void MulticamOperator::InfoDialog() {}
-void MulticamOperator::ChooseCameraColour() {}
-void MulticamOperator::RenameCameraClip() {}
-void MulticamOperator::DrawProjectTitle() {}
 
 }  // namespace ostrel3
