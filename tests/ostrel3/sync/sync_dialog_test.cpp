@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <ostream>
 
 #include "sync_fixture.h"
 
@@ -255,6 +256,8 @@ struct Refusal {
   const char* call;
   int nth;
 };
+// Test names and failures read the call, never the record's bytes.
+void PrintTo(const Refusal& r, std::ostream* os) { *os << r.call << " refused the " << r.nth << ". time"; }
 class SyncRefusalTest : public SyncDialogTest, public ::testing::WithParamInterface<Refusal> {};
 
 TEST_P(SyncRefusalTest, EveryWayOutLeavesNothingBehind) {
