@@ -187,7 +187,18 @@ TEST_F(SyncDialogTest, ADialogThatCannotBeShownEndsAtOnceAndLeavesTheBlockAsItWa
   expectNothingLeft();
 }
 
-TEST_F(SyncDialogTest, PreviewPlaysAroundTheSyncPointAndAPressDuringItOnlyBeeps) {
+// The preview runs on the test clock: the player delivers every frame of
+// the half second waited, however slowly this build runs.
+class SyncPreviewTest : public SyncDialogTest {
+ protected:
+  hostsim::HostConfig makeConfig() override {
+    auto c = SyncDialogTest::makeConfig();
+    c.testClock = true;
+    return c;
+  }
+};
+
+TEST_F(SyncPreviewTest, PreviewPlaysAroundTheSyncPointAndAPressDuringItOnlyBeeps) {
   params.syncIn[1] = 40;
   params.trimIn[1] = 100;
   bool playing = false;
