@@ -1,22 +1,12 @@
 #include "sync_requester/scrub_ticker.h"
 
 #include "host/msgq.h"
-#include "host/parser.h"
 #include "ostrel3/display/scrub_task.h"
 #include "ostrel3/shell/log.h"
 #include "ostrel3/shell/queue_message.h"
 #include "sync_requester/sync_dialog.h"
 
 namespace ostrel3 {
-
-namespace {
-bool operatorScreenInFront() {
-  uint32_t screen = 0;
-  uint32_t overlay = 0;
-  if (parserGetCurrentScreen(&screen, &overlay) == -1) return false;
-  return (screen & kOperatorScreenMask) == kOperatorScreenId;
-}
-}  // namespace
 
 int32_t ScrubTicker(TASK_ARG tickerQueue, TASK_ARG guiQueue, TASK_ARG dialogAddress, TASK_ARG, TASK_ARG, TASK_ARG,
                     TASK_ARG, TASK_ARG, TASK_ARG, TASK_ARG) {
@@ -30,16 +20,14 @@ int32_t ScrubTicker(TASK_ARG tickerQueue, TASK_ARG guiQueue, TASK_ARG dialogAddr
     QueueMessage m;
     const int32_t got = msgQReceive(commands, &m, kMessageSize, wait);
     if (got == static_cast<int32_t>(kMessageSize)) {
-      if (m.msgClass != kMsgTask || m.identifier != kStopMessageId) continue;
-      const auto reply = static_cast<MSG_Q_ID>(static_cast<uint32_t>(m.value));
-      if (reply && msgQSend(reply, &m, kMessageSize, HOST_NO_WAIT, HOST_MSG_PRI_NORMAL) == -1) OS3_LOG(kLogFailed);
-      return 0;
+      if (AnsweredStop(m)) return 0;
+      continue;
     }
     if (got != -1 || errnoGet() != HOST_ERR_TIMEOUT) {
       OS3_LOG(kLogFailed);
       return -1;
     }
-    if (dialog->tickBusy() || !operatorScreenInFront() || msgQNumMsgs(gui) >= kScrubMaxWaiting) continue;
+    if (dialog->tickBusy() || !OperatorScreenInFront() || msgQNumMsgs(gui) >= kScrubMaxWaiting) continue;
     const QueueMessage tick = TickMessage(wait);
     if (msgQSend(gui, &tick, kMessageSize, HOST_NO_WAIT, HOST_MSG_PRI_NORMAL) == -1) {
       OS3_LOG(kLogFailed);

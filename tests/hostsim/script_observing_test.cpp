@@ -4,11 +4,14 @@
 
 #include "hostsim/media/sources.h"
 #include "hostsim/user/script.h"
+#include "script_bad_line.h"
 
 namespace {
 
 using hostsim::parseScript;
 using hostsim::ScriptCommand;
+using ostrel3_test::BadLine;
+using ostrel3_test::expectRefused;
 
 TEST(ScriptObservingTest, SetupLinesSetTheHostAndDumpLinesNameTheirFiles) {
   auto s = parseScript(
@@ -32,23 +35,10 @@ TEST(ScriptObservingTest, SetupLinesSetTheHostAndDumpLinesNameTheirFiles) {
   EXPECT_NO_THROW(parseScript("clip 7 \"e\" 10 until " + derived + "\n"));
 }
 
-struct BadLine {
-  const char* script;
-  int line;
-  const char* message;  ///< a part of the error text
-};
-
 class ScriptObservingErrors : public ::testing::TestWithParam<BadLine> {};
 
 TEST_P(ScriptObservingErrors, StopTheScriptWithTheLineNumber) {
-  const BadLine& bad = GetParam();
-  try {
-    parseScript(bad.script);
-    FAIL() << "accepted: " << bad.script;
-  } catch (const hostsim::ScriptError& e) {
-    EXPECT_EQ(e.line(), bad.line) << bad.script;
-    EXPECT_NE(std::string(e.what()).find(bad.message), std::string::npos) << e.what();
-  }
+  expectRefused(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(

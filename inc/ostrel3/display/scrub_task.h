@@ -8,6 +8,8 @@
 
 namespace ostrel3 {
 
+struct QueueMessage;
+
 inline constexpr const char* kScrubTaskName = "os3ScrubTask";
 inline constexpr int32_t kScrubTaskPriority = 201;
 inline constexpr int32_t kScrubTaskOptions = 8;
@@ -21,6 +23,12 @@ inline constexpr int32_t kScrubStopWait = 60;
 /// High half of the parser ids of the operator's screens.
 inline constexpr uint32_t kOperatorScreenMask = 0xFFFF0000u;
 inline constexpr uint32_t kOperatorScreenId = 0x520F0000u;
+
+/// One of the operator's screens is in front (ticks are wanted only then).
+bool OperatorScreenInFront();
+/// When `m` is a stop message, answers it on its reply queue and returns
+/// true; false for any other message.
+bool AnsweredStop(const QueueMessage& m);
 
 /// The task's entry: its command queue, the event loop's queue and the
 /// operator (an address, carried in a pointer-sized word); the other words

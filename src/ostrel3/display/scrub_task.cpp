@@ -7,25 +7,20 @@
 
 namespace ostrel3 {
 
-namespace {
-
-bool operatorScreenInFront() {
+bool OperatorScreenInFront() {
   uint32_t screen = 0;
   uint32_t overlay = 0;
   if (parserGetCurrentScreen(&screen, &overlay) == -1) return false;
   return (screen & kOperatorScreenMask) == kOperatorScreenId;
 }
 
-/// Answers a stop message; false for any other command.
-bool answeredStop(const QueueMessage& m) {
+bool AnsweredStop(const QueueMessage& m) {
   if (m.msgClass != kMsgTask || m.identifier != kStopMessageId) return false;
   const auto replyQueue = static_cast<MSG_Q_ID>(m.value);
   if (replyQueue && msgQSend(replyQueue, &m, kMessageSize, HOST_NO_WAIT, HOST_MSG_PRI_NORMAL) == -1)
     OS3_LOG(kLogFailed);
   return true;
 }
-
-}  // namespace
 
 int32_t ScrubTaskMain(TASK_ARG commandQueue, TASK_ARG eventQueue, TASK_ARG op, TASK_ARG, TASK_ARG, TASK_ARG,
                       TASK_ARG, TASK_ARG, TASK_ARG, TASK_ARG) {
@@ -36,14 +31,14 @@ int32_t ScrubTaskMain(TASK_ARG commandQueue, TASK_ARG eventQueue, TASK_ARG op, T
     QueueMessage m;
     const int32_t got = msgQReceive(commands, &m, kMessageSize, kScrubTickWait);
     if (got == static_cast<int32_t>(kMessageSize)) {
-      if (answeredStop(m)) return 0;
+      if (AnsweredStop(m)) return 0;
       continue;  // nothing else is a command
     }
     if (got != -1 || errnoGet() != HOST_ERR_TIMEOUT) {
       OS3_LOG(kLogFailed);
       return -1;
     }
-    if (!operatorScreenInFront() || msgQNumMsgs(events) >= kScrubMaxWaiting) continue;
+    if (!OperatorScreenInFront() || msgQNumMsgs(events) >= kScrubMaxWaiting) continue;
     const QueueMessage tick = TickMessage(kScrubTickWait);
     if (msgQSend(events, &tick, kMessageSize, HOST_NO_WAIT, HOST_MSG_PRI_NORMAL) == -1) {
       OS3_LOG(kLogFailed);

@@ -60,7 +60,10 @@ AudioEnvelope* MulticamOperator::cameraOneSound() {
     scrubEnvelope.reset();
     return nullptr;
   }
-  if (!scrubEnvelope || scrubEnvelope->record() != clip) {
+  // Compared by the clip asked for, not the record the envelope reads: one
+  // whose sound the render library refused keeps no record, and making it
+  // again at every position would open a render handle each time.
+  if (!scrubEnvelope || scrubEnvelope->clip() != clip) {
     auto fresh = std::make_unique<AudioEnvelope>(clip);
     scrubEnvelope = std::move(fresh);
   }

@@ -106,4 +106,15 @@ TEST_F(ScrubDisplayTest, TheStripFollowsCameraOnesClipAndIsClearedWhenItHasNone)
   EXPECT_EQ(logCount(4), 0u);
 }
 
+TEST_F(ScrubDisplayTest, ASoundTheRenderLibraryRefusesIsAskedForOnceNotAtEveryPosition) {
+  host().calls().failNth("cmInitRenderAudio", 1);
+  showAt(kClapped, kClapFrame);
+  for (int32_t p : {kClapFrame + 1, kClapFrame + 2, kClapFrame + 3}) {
+    op->position = p;
+    op->ScrubUpdate(true);
+  }
+  EXPECT_EQ(traced("cmOpen2"), 1) << "one refused envelope, kept for its clip";
+  EXPECT_EQ(traced("cmGetFieldAudio"), 0);
+}
+
 }  // namespace
