@@ -46,6 +46,15 @@ struct OperatorConfig {
   std::vector<uint8_t> defaults;
 };
 
+/// A removable medium the host's medium chooser offers (the script's
+/// `host medium` lines). Its folder is media/NAME under the home directory.
+struct MediumConfig {
+  std::string name;
+  bool needsMount = false;  ///< state bit 0x2: the caller must mount it
+  bool mountFails = false;  ///< mainSelectMediaMount refuses it
+  bool unusable = false;    ///< state bit 0x8: it cannot be used at all
+};
+
 /// A line of the storyboard the host project already holds when the
 /// operator starts (the script's `storyboard` lines), applied in order.
 struct StoryboardSetup {
@@ -97,6 +106,8 @@ struct HostConfig {
   int32_t includeTrimFrames = -1;
   /// The storyboard the project holds at the start.
   std::vector<StoryboardSetup> storyboard;
+  /// The removable media, in the order the chooser lists them.
+  std::vector<MediumConfig> media;
 };
 
 /// Frames per second of a format, as the render library reports it.
