@@ -112,6 +112,13 @@ void parseHost(const Line& l, HostConfig& c) {
   } else if (what == "colour-boost") {
     c.colourBoost = onOff(l, 2, "colour-boost");
     l.end(3);
+  } else if (what == "fail") {
+    // "host fail vreqFileRequest 2": its second call fails; without a number every call does.
+    CallFailure f;
+    f.name = l.word(2);
+    if (f.name.empty() || l.isQuoted(2)) l.fail("expected the name of a host function");
+    if (l.size() > 3) f.nth = int(l.number(3, "which call fails (1 is the first)", 1, kInt32Max)), l.end(4);
+    c.failures.push_back(f);
   } else if (what == "medium") {
     parseMedium(l, c);
   } else if (what == "include-trim") {

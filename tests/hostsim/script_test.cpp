@@ -136,7 +136,12 @@ TEST(ScriptTest, MediaAndFileAnswersAndTheirMistakes) {
       "answer media \"Card\"\n"
       "answer media cancel\n"
       "answer file \"show.info\"\n"
-      "answer file cancel\n");
+      "answer file cancel\n"
+      "host fail vreqFileRequest 2\n"
+      "host fail mainSelectMediaInit\n");
+  ASSERT_EQ(s.config.failures.size(), 2u);
+  EXPECT_EQ(s.config.failures[0].nth, 2);
+  EXPECT_EQ(s.config.failures[1].nth, 0);
   ASSERT_EQ(s.config.media.size(), 3u);
   EXPECT_FALSE(s.config.media[0].needsMount);
   EXPECT_TRUE(s.config.media[1].needsMount);
@@ -150,7 +155,7 @@ TEST(ScriptTest, MediaAndFileAnswersAndTheirMistakes) {
   const char* mistakes[] = {
       "host medium \"USB\"\nhost medium \"USB\"\n", "host medium \"../x\"\n", "host medium \"a/b\"\n",
       "host medium \"USB\" fast\n",                  "answer media \"\"\n",     "answer file \"\"\n",
-      "answer media USB\n",
+      "answer media USB\n", "host fail\n", "host fail vreqFileRequest 0\n",
   };
   for (const char* text : mistakes) EXPECT_GT(errorLine(text), 0) << text;
 }
