@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <string>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "hostsim/core/host.h"
@@ -251,7 +251,8 @@ int32_t Panels::fileRequest(VREQ_FILE* request) {
   std::optional<Answer> a = takeOrCancel(host_, AnswerKind::File, title);
   if (!a || a->text.empty()) return 0;
   const std::string path = chosenPath(folder, a->text);
-  if (choosesExistingFile(request->mode) && !std::filesystem::exists(path)) {
+  std::error_code ec;
+  if (choosesExistingFile(request->mode) && !std::filesystem::exists(path, ec)) {
     // The requester lists the files there are: a missing one cannot be picked.
     host_.log().host(4, "file request \"" + toUtf8(title) + "\": there is no file " + path + "; cancelled");
     return 0;

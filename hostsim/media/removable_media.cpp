@@ -29,7 +29,6 @@ MAIN_MEDIA* RemovableMedia::init() {
   std::lock_guard lock(mutex_);
   Entry e;
   e.record = std::make_unique<MAIN_MEDIA>();
-  *e.record = MAIN_MEDIA{};
   entries_.push_back(std::move(e));
   return entries_.back().record.get();
 }

@@ -129,14 +129,15 @@ TEST_F(ArchivesTest, ExportAndImportGoThroughTheMediumsFolder) {
   ASSERT_TRUE(fs::exists(medium("Card") / "edit.info"));
   EXPECT_NE(host().calls().count("mainSelectMediaUmount"), 0) << "a mounted medium is unmounted again";
 
-  MulticamOperator other;
+  op.sceneCount = 5;
   answer(AnswerKind::Media, 0, "USB");
   answer(AnswerKind::File, 0, "../Card/edit.info");
-  EXPECT_FALSE(other.ImportProjectFromMedium()) << "another medium's folder is outside";
+  EXPECT_FALSE(op.ImportProjectFromMedium()) << "another medium's folder is outside";
+  EXPECT_EQ(op.sceneCount, 5);
   answer(AnswerKind::Media, 0, "Card");
   answer(AnswerKind::File, 0, "edit.info");
-  EXPECT_FALSE(other.ImportProjectFromMedium()) << "a file without cut points imports none";
-  EXPECT_EQ(other.sceneCount, 3);
+  EXPECT_TRUE(op.ImportProjectFromMedium()) << "the file's cut point was read";
+  EXPECT_EQ(op.sceneCount, 3);
   EXPECT_EQ(logCount(3), 1u);
 }
 

@@ -33,7 +33,7 @@ class ImportTest : public ostrel3_test::HostTest {
   static std::string twoCameras(const std::string& fps, const std::string& points) {
     return "<scenes><scene uid=\"9\" in=\"300\" in0=\"60\" orig_in=\"0\" orig_out=\"1199\" synced=\"1\" audio=\"1\" "
            "name=\"Stage\"/><scene uid=\"8\" in=\"30\" orig_in=\"30\" orig_out=\"1229\" name=\"Hall\"/></scenes>"
-           "<points>" + points + "</points><num_gui_scenes>2</num_gui_scenes>" + fps;
+           "<points>" + points + "</points>" + fps;
   }
   static AV_RECORD bin(uint32_t uid) { return mainGetAVRecordFromId(uid, mainGetActiveProjectNumber(), 1); }
   void answerText(int64_t button) { host().user().addAnswer({AnswerKind::Text, button, ""}); }
@@ -43,7 +43,8 @@ class ImportTest : public ostrel3_test::HostTest {
 TEST_F(ImportTest, AFileWrittenAtThirtyIsConvertedToTwentyFive) {
   MulticamOperator op;
   answerText(1);  // use the clips found by name
-  const std::string path = write(twoCameras("<fps>30</fps>", "<point tc=\"0\" cam=\"0\"/><point tc=\"600\" cam=\"1\"/>"));
+  const std::string path = write(twoCameras("<fps>30</fps><num_gui_scenes>2</num_gui_scenes>",
+                                             "<point tc=\"0\" cam=\"0\"/><point tc=\"600\" cam=\"1\"/>"));
   EXPECT_TRUE(op.ImportProjectFile(path.c_str()));
   ASSERT_TRUE(op.cameras[0].hasClip() && op.cameras[1].hasClip());
   EXPECT_EQ(op.cameras[0].sourceUid, 801u);
@@ -105,8 +106,8 @@ TEST_F(ImportTest, CutsTheImportCannotKeep) {
        CutList{{7, 1}}, false, 0},
       {"of a camera beyond the ones in use", "<fps>25</fps>", "<point tc=\"7\" cam=\"1\"/><point tc=\"9\" cam=\"5\"/>",
        CutList{{7, 1}}, false, 1},
-      {"whose frame does not fit after conversion", "<fps>0.001</fps>",
-       "<point tc=\"0\" cam=\"0\"/><point tc=\"2000000\" cam=\"1\"/>", CutList{{0, 0}}, true, 0},
+      {"whose frame does not fit after conversion", "<fps>24</fps>",
+       "<point tc=\"0\" cam=\"0\"/><point tc=\"2147483000\" cam=\"1\"/>", CutList{{0, 0}}, true, 0},
       {"whose frame does not fit at all", "<fps>25</fps>", "<point tc=\"99999999999\" cam=\"1\"/>", CutList{{0, 0}},
        true, 0},
   };
@@ -132,7 +133,8 @@ TEST_F(ImportTest, ARejectedReportUndoesTheWholeImport) {
   answerText(1);  // use the clips found
   answerText(2);  // "Undo import"
   const std::string path =
-      write(twoCameras("<fps>25</fps>", "<point tc=\"5\" cam=\"1\"/><point tc=\"9000\" cam=\"0\"/>"));
+      write(twoCameras("<fps>25</fps><num_gui_scenes>2</num_gui_scenes>",
+                       "<point tc=\"5\" cam=\"1\"/><point tc=\"9000\" cam=\"0\"/>"));
   op.ImportProjectFile(path.c_str());
   EXPECT_TRUE(host().user().empty());
   ASSERT_TRUE(op.cameras[0].hasClip());
