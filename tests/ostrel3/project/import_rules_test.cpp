@@ -28,8 +28,8 @@ TEST(ImportRulesTest, FramesAreConvertedTowardsZeroAndNeverWrapped) {
     double current, file;
     std::optional<int32_t> converted;
   } cases[] = {{300, 25, 30, 250},       {600, 25, 30, 500},         {-7, 25, 30, -5},
-               {7, 30, 25, 8},           {2147483647, 25, 25, 2147483647}, {2000000000, 25, 24, {}},
-               {-2000000000, 25, 24, {}}, {5, 25, 1e-300, {}}};
+               {7, 30, 25, 8},           {2147483647, 25, 25, 2147483647}, {2100000000, 25, 24, {}},
+               {-2100000000, 25, 24, {}}, {5, 25, 1e-300, {}}};
   for (const auto& c : cases) EXPECT_EQ(ostrel3::ConvertFrame(c.value, c.current, c.file), c.converted) << c.value;
 }
 

@@ -59,19 +59,25 @@ TEST_F(ImportTest, AFileWrittenAtThirtyIsConvertedToTwentyFive) {
   EXPECT_EQ(op.cutList, (CutList{{0, 0}, {500, 1}}));
   EXPECT_EQ(textRequests(), 1) << "the question, and no report";
   EXPECT_TRUE(host().user().empty());
+  EXPECT_EQ(logCount(3) + logCount(4), 0u);
 }
 
 TEST_F(ImportTest, UnusableFrameRatesAreTakenAtTheCurrentRate) {
-  const char* rates[] = {"", "<fps>25</fps>", "<fps>0</fps>", "<fps>-30</fps>", "<fps>abc</fps>",
-                         "<fps>inf</fps>", "<fps>nan</fps>", "<fps></fps>"};
-  for (const char* fps : rates) {
-    SCOPED_TRACE(fps);
+  const struct {
+    const char* fps;
+    bool logged;
+  } rates[] = {{"", false},          {"<fps>25</fps>", false}, {"<fps>0</fps>", true},   {"<fps>-30</fps>", true},
+               {"<fps>abc</fps>", true}, {"<fps>inf</fps>", true},  {"<fps>nan</fps>", true}, {"<fps></fps>", true}};
+  for (const auto& r : rates) {
+    SCOPED_TRACE(r.fps);
+    host().log().clear();
     MulticamOperator op;
     answerText(1);
-    const std::string path = write(twoCameras(fps, "<point tc=\"600\" cam=\"1\"/>"));
+    const std::string path = write(twoCameras(r.fps, "<point tc=\"600\" cam=\"1\"/>"));
     EXPECT_TRUE(op.ImportProjectFile(path.c_str()));
     EXPECT_EQ(op.cameras[0].trimIn, 300);
     EXPECT_EQ(op.cutList, (CutList{{600, 1}}));
+    EXPECT_EQ(logCount(4), r.logged ? 1u : 0u);
   }
 }
 
