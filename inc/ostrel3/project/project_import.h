@@ -29,10 +29,10 @@ struct ImportDocument {
 /// The clip names and source ranges an import looks for, camera by camera,
 /// and the names the cameras hold afterwards.
 struct ImportNames {
-  std::array<std::u16string, 8> fileNames;
-  std::array<int32_t, 8> origIn;
-  std::array<int32_t, 8> origOut;
-  std::array<std::u16string, 8> currentNames;
+  std::array<std::u16string, kCameraSlots> fileNames;
+  std::array<int32_t, kCameraSlots> origIn;
+  std::array<int32_t, kCameraSlots> origOut;
+  std::array<std::u16string, kCameraSlots> currentNames;
   ImportNames() {
     origIn.fill(-1);
     origOut.fill(-1);
