@@ -46,6 +46,21 @@ struct OperatorConfig {
   std::vector<uint8_t> defaults;
 };
 
+/// A removable medium the host's medium chooser offers (the script's
+/// `host medium` lines). Its folder is media/NAME under the home directory.
+struct MediumConfig {
+  std::string name;
+  bool needsMount = false;  ///< state bit 0x2: the caller must mount it
+  bool mountFails = false;  ///< mainSelectMediaMount refuses it
+  bool unusable = false;    ///< state bit 0x8: it cannot be used at all
+};
+
+/// A host function made to fail (the script's `host fail` lines).
+struct CallFailure {
+  std::string name;  ///< the function, e.g. "vreqFileRequest"
+  int nth = 0;       ///< its n-th call fails (1 the first); 0: every call
+};
+
 /// A line of the storyboard the host project already holds when the
 /// operator starts (the script's `storyboard` lines), applied in order.
 struct StoryboardSetup {
@@ -97,6 +112,10 @@ struct HostConfig {
   int32_t includeTrimFrames = -1;
   /// The storyboard the project holds at the start.
   std::vector<StoryboardSetup> storyboard;
+  /// The removable media, in the order the chooser lists them.
+  std::vector<MediumConfig> media;
+  /// Host functions that fail from the start, as a failure value.
+  std::vector<CallFailure> failures;
 };
 
 /// Frames per second of a format, as the render library reports it.

@@ -25,6 +25,10 @@ Host::Host(HostConfig config)
       display_(std::make_unique<Display>(*this)),
       panels_(std::make_unique<Panels>(*this)),
       media_(std::make_unique<Media>(*this)) {
+  for (const CallFailure& f : config_.failures) {
+    if (f.nth > 0) calls_.failNth(f.name, f.nth);
+    else calls_.failAlways(f.name);
+  }
   Host* expected = nullptr;
   if (!current_.compare_exchange_strong(expected, this))
     throw std::logic_error("a stand-in host is already installed");

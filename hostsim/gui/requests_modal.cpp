@@ -3,7 +3,9 @@
 // With no such answer next, the request counts as cancelled.
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "hostsim/core/host.h"
@@ -161,6 +163,33 @@ std::optional<Answer> takeOrCancel(Host& host, AnswerKind kind, const std::u16st
   return a;
 }
 
+bool choosesExistingFile(uint32_t mode) { return mode == 1 || mode == 3 || mode == 0x10001; }
+
+// The folder the requester shows: a directory that already lies in the home
+// directory stands as it is (a medium's folder); any other is relative to it.
+std::string offeredFolder(const std::filesystem::path& home, const char* directory) {
+  std::string dir = directory ? directory : "";
+  std::error_code ec;
+  const std::string base = home.empty() ? std::string() : std::filesystem::absolute(home, ec).string();
+  if (base.empty() || dir.compare(0, base.size(), base) == 0) return dir;
+  if (!dir.empty() && dir.front() != '/') dir.insert(dir.begin(), '/');
+  return base + dir;
+}
+
+// A typed absolute path stands as it is; a name is taken in the folder.
+std::string chosenPath(const std::string& folder, const std::string& answer) {
+  if (answer.front() == '/' || folder.empty()) return answer;
+  return folder.back() == '/' ? folder + answer : folder + "/" + answer;
+}
+
+// The requester offers the last name again next time, when it fits.
+void rememberName(VREQ_FILE& request, const std::string& answer) {
+  const std::string name = answer.substr(answer.find_last_of('/') + 1);
+  if (!request.defaultName || request.defaultNameSize <= 0) return;
+  if (name.size() >= static_cast<size_t>(request.defaultNameSize)) return;
+  std::memcpy(request.defaultName, name.c_str(), name.size() + 1);
+}
+
 }  // namespace
 
 int32_t Panels::textRequest(VREQ_TEXT* request) {
@@ -216,15 +245,27 @@ int32_t Panels::fileRequest(VREQ_FILE* request) {
     return -1;
   }
   const std::u16string title = copyText(request->title);
-  const std::u16string dir = request->directory ? fromUtf8Lossy(request->directory) : std::u16string();
-  ModalBox box(*this, {title, dir, {u"OK", u"Cancel"}, std::u16string(), {}});
+  const std::string folder = offeredFolder(host_.config().home, request->directory);
+  ModalBox box(*this, {title, fromUtf8Lossy(folder), {u"OK", u"Cancel"}, std::u16string(), {}});
   request->answer = 0;
-  if (std::optional<Answer> a = takeOrCancel(host_, AnswerKind::File, title)) {
-    const size_t n = std::min(a->text.size(), static_cast<size_t>(request->resultSize - 1));
-    std::memcpy(request->result, a->text.data(), n);
-    request->result[n] = 0;
-    request->answer = 1;
+  std::optional<Answer> a = takeOrCancel(host_, AnswerKind::File, title);
+  if (!a || a->text.empty()) return 0;
+  const std::string path = chosenPath(folder, a->text);
+  std::error_code ec;
+  if (choosesExistingFile(request->mode) && !std::filesystem::exists(path, ec)) {
+    // The requester lists the files there are: a missing one cannot be picked.
+    host_.log().host(4, "file request \"" + toUtf8(title) + "\": there is no file " + path + "; cancelled");
+    return 0;
   }
+  if (path.size() >= static_cast<size_t>(request->resultSize)) {
+    // A shortened path would name another file.
+    host_.log().host(4, "file request: the path " + path + " does not fit the result buffer; cancelled");
+    return 0;
+  }
+  std::memcpy(request->result, path.c_str(), path.size() + 1);
+  rememberName(*request, a->text);
+  host_.log().host(6, "file request \"" + toUtf8(title) + "\": " + path);
+  request->answer = 1;
   return 0;
 }
 

@@ -32,6 +32,7 @@ Media::Media(Host& host)
       operatorRequester_(host, operators_),
       operatorGuis_(host, operators_),
       jingles_(host),
+      removable_(host),
       player_(host, clips_, render_),
       scrub_(host, render_) {
   storyboard_.applySetup(host.config());
@@ -66,7 +67,8 @@ uint32_t Media::chooseScene(uint32_t preselectUid) {
 std::vector<std::string> Media::liveHandles() const {
   std::vector<std::string> out = clips_.liveHandles();
   for (auto&& part : {images_.liveHandles(), render_.liveHandles(), sceneBuffers_.liveHandles(), operators_.liveHandles(),
-                      operatorGuis_.liveHandles(), jingles_.liveHandles(), player_.liveHandles(), scrub_.liveHandles()})
+                      operatorGuis_.liveHandles(), jingles_.liveHandles(), removable_.liveHandles(), player_.liveHandles(),
+                      scrub_.liveHandles()})
     out.insert(out.end(), part.begin(), part.end());
   return out;
 }

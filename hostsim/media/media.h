@@ -17,6 +17,7 @@
 #include "hostsim/media/operators.h"
 #include "hostsim/media/player.h"
 #include "hostsim/media/project_state.h"
+#include "hostsim/media/removable_media.h"
 #include "hostsim/media/render.h"
 #include "hostsim/media/scrub_engine.h"
 #include "hostsim/media/sources.h"
@@ -52,6 +53,7 @@ class Media {
   OperatorRequester& operatorRequester() { return operatorRequester_; }
   OperatorGuis& operatorGuis() { return operatorGuis_; }
   JingleRequests& jingles() { return jingles_; }
+  RemovableMedia& removable() { return removable_; }
 
   /// The video format record (mainGetInfo) and the sound format (opGetAudioInfo).
   const MAIN_INFO& info() const { return info_; }
@@ -84,6 +86,7 @@ class Media {
   OperatorRequester operatorRequester_;
   OperatorGuis operatorGuis_;
   JingleRequests jingles_;
+  RemovableMedia removable_;
   MAIN_INFO info_{};
   OP_AUDIO_INFO audioInfo_{};
   std::atomic<uint32_t> lastPreselect_{0};

@@ -68,6 +68,24 @@ bool onOff(const Line& l, size_t i, const char* what) {
   return false;
 }
 
+// "host medium "USB" [needs-mount] [mount-fails] [unusable]": its name is
+// the name of its folder under the home directory.
+void parseMedium(const Line& l, HostConfig& c) {
+  MediumConfig m;
+  m.name = l.quoted(2, "a medium name");
+  if (m.name.empty() || m.name == "." || m.name.find('/') != std::string::npos || m.name.find("..") != std::string::npos)
+    l.fail("a medium's name is the name of its folder: not empty, without / or ..");
+  for (const MediumConfig& other : c.media)
+    if (other.name == m.name) l.fail("medium \"" + m.name + "\" is set up twice");
+  for (size_t i = 3; i < l.size(); ++i) {
+    if (l.is(i, "needs-mount")) m.needsMount = true;
+    else if (l.is(i, "mount-fails")) m.mountFails = m.needsMount = true;
+    else if (l.is(i, "unusable")) m.unusable = true;
+    else l.fail("expected needs-mount, mount-fails or unusable, found \"" + l.word(i) + "\"");
+  }
+  c.media.push_back(m);
+}
+
 void parseHost(const Line& l, HostConfig& c) {
   const std::string& what = l.word(1);
   if (what == "version") {
@@ -94,6 +112,15 @@ void parseHost(const Line& l, HostConfig& c) {
   } else if (what == "colour-boost") {
     c.colourBoost = onOff(l, 2, "colour-boost");
     l.end(3);
+  } else if (what == "fail") {
+    // "host fail vreqFileRequest 2": its second call fails; without a number every call does.
+    CallFailure f;
+    f.name = l.word(2);
+    if (f.name.empty() || l.isQuoted(2)) l.fail("expected the name of a host function");
+    if (l.size() > 3) f.nth = int(l.number(3, "which call fails (1 is the first)", 1, kInt32Max)), l.end(4);
+    c.failures.push_back(f);
+  } else if (what == "medium") {
+    parseMedium(l, c);
   } else if (what == "include-trim") {
     c.includeTrimFrames = int32_t(l.number(2, "a number of frames", 0, kInt32Max)), l.end(3);
   } else {
@@ -185,8 +212,13 @@ ScriptCommand parseAnswer(const Line& l) {
     a.kind = AnswerKind::Key, a.text = l.quoted(2, "the text typed");
   } else if (kind == "palette") {
     a.kind = AnswerKind::Palette, a.number = l.number(2, "a colour", 0, kWordMax);
-  } else if (kind == "file") {
-    a.kind = AnswerKind::File, a.text = l.quoted(2, "a file path");
+  } else if (kind == "file" || kind == "media") {
+    // "cancel" (without quotes) is the cancel button: an empty answer.
+    a.kind = kind == "file" ? AnswerKind::File : AnswerKind::Media;
+    if (!l.is(2, "cancel")) {
+      a.text = l.quoted(2, kind == "file" ? "a file name, or cancel" : "a medium name, or cancel");
+      if (a.text.empty()) l.fail("an empty name is no answer; write cancel to cancel");
+    }
   } else if (kind == "archives") {
     a.kind = AnswerKind::Archives, a.number = l.number(2, "an action", -1, 99);
   } else if (kind == "operators" || kind == "jingle") {

@@ -117,4 +117,18 @@ TEST_F(ProgramSession, ABadLineStopsTheScriptBeforeAnythingRuns) {
   EXPECT_FALSE(fs::exists(dir_ / "out" / "gui.json"));
 }
 
+TEST_F(ProgramSession, MediaAreFoldersOfTheHomeThatAScriptCanFill) {
+  ASSERT_EQ(run("host medium \"USB\" needs-mount\n"
+                "host medium \"Card\"\n"
+                "file media/USB/show.info\n"
+                "<ostrel3/>\n"
+                "end\n"),
+            0)
+      << read("stderr.txt");
+  EXPECT_EQ(read("out/home/media/USB/show.info"), "<ostrel3/>\n");
+  EXPECT_TRUE(fs::is_directory(dir_ / "out/home/media/Card"));
+  EXPECT_EQ(run("host medium \"USB\"\nhost medium \"../up\"\n"), 2);
+  EXPECT_NE(read("stderr.txt").find("session.txt:2:"), std::string::npos) << read("stderr.txt");
+}
+
 }  // namespace

@@ -125,3 +125,39 @@ TEST(ScriptTest, MalformedLinesNameTheirLineAndTheProblem) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ScriptTest, MediaAndFileAnswersAndTheirMistakes) {
+  auto s = parseScript(
+      "host medium \"USB\"\n"
+      "host medium \"Card\" needs-mount\n"
+      "host medium \"Old\" mount-fails unusable\n"
+      "answer media \"Card\"\n"
+      "answer media cancel\n"
+      "answer file \"show.info\"\n"
+      "answer file cancel\n"
+      "host fail vreqFileRequest 2\n"
+      "host fail mainSelectMediaInit\n");
+  ASSERT_EQ(s.config.failures.size(), 2u);
+  EXPECT_EQ(s.config.failures[0].nth, 2);
+  EXPECT_EQ(s.config.failures[1].nth, 0);
+  ASSERT_EQ(s.config.media.size(), 3u);
+  EXPECT_FALSE(s.config.media[0].needsMount);
+  EXPECT_TRUE(s.config.media[1].needsMount);
+  EXPECT_TRUE(s.config.media[2].needsMount && s.config.media[2].mountFails && s.config.media[2].unusable);
+  ASSERT_EQ(s.commands.size(), 4u);
+  EXPECT_EQ(s.commands[0].answer->kind, hostsim::AnswerKind::Media);
+  EXPECT_EQ(s.commands[0].answer->text, "Card");
+  EXPECT_EQ(s.commands[1].answer->text, "");
+  EXPECT_EQ(s.commands[2].answer->text, "show.info");
+  EXPECT_EQ(s.commands[3].answer->text, "");
+  const char* mistakes[] = {
+      "host medium \"USB\"\nhost medium \"USB\"\n", "host medium \"../x\"\n", "host medium \"a/b\"\n",
+      "host medium \"USB\" fast\n",                  "answer media \"\"\n",     "answer file \"\"\n",
+      "answer media USB\n", "host fail\n", "host fail vreqFileRequest 0\n",
+  };
+  for (const char* text : mistakes) EXPECT_GT(errorLine(text), 0) << text;
+}
+
+}  // namespace

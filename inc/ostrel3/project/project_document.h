@@ -76,6 +76,10 @@ const tinyxml2::XMLElement* FindRoot(const tinyxml2::XMLDocument& document);
 /// log line.
 std::optional<ProjectDocument> ReadProjectXml(const tinyxml2::XMLDocument& document);
 
+/// One "scene" element as camera `cam`; absent or unusable attributes take
+/// the defaults of the format (unusable ones are logged).
+SceneRecord ReadSceneXml(const tinyxml2::XMLElement& scene, int32_t cam);
+
 /// The whole document as text, indented; empty when the printer failed.
 std::string PrintXml(const tinyxml2::XMLDocument& document);
 

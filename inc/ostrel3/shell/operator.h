@@ -24,6 +24,7 @@
 #include "ostrel3/display/playback_plan.h"
 #include "ostrel3/display/player_session.h"
 #include "ostrel3/editing/cut_geometry.h"
+#include "ostrel3/project/project_import.h"
 #include "ostrel3/project/project_io.h"
 #include "ostrel3/project/project_model.h"
 #include "ostrel3/shell/queue_message.h"
@@ -121,6 +122,13 @@ class MulticamOperator {
   void ExportProjectToMedium();
   bool ImportProjectFromMedium();
   bool ArchivesCommand();
+  /// Reads a project file made elsewhere into the model, at the current
+  /// frame rate and with its clips found again by name; true when it had
+  /// cut points and they were read. The whole import is one undo step.
+  bool ImportProjectFile(const char* path);
+  /// Gives the cameras the bin's clips of the names an imported file gave
+  /// them (after asking); true when a camera the file names still lacks its clip.
+  bool RelinkCamerasByName(ImportNames& names);
   void InfoDialog();
   void ChooseCameraColour();
   void RenameCameraClip();
@@ -235,6 +243,8 @@ class MulticamOperator {
   std::unique_ptr<TransitionsHook> transitionsHook = MakeTransitionsHook();
   /// The one buffer every path of the operator is built in.
   PathBuffer pathBuffer{};
+  /// The file name the archives and media requesters offer, kept between them.
+  std::array<char, 64> archiveName{};
 
  private:
   void initialisePlainState();

@@ -45,24 +45,6 @@ std::optional<int32_t> elementNumber(const XMLElement& root, const char* name) {
   return d.value;
 }
 
-SceneRecord readScene(const XMLElement& e, int32_t cam) {
-  SceneRecord s;
-  s.cam = cam;
-  s.uid = uintAttribute(e, "uid", 0);
-  s.trimIn = intAttribute(e, "in", 0);
-  s.origIn = intAttribute(e, "orig_in", -1);
-  s.origOut = intAttribute(e, "orig_out", -1);
-  s.colour = static_cast<uint32_t>(intAttribute(e, "color", 0));
-  s.useAudio = intAttribute(e, "audio", 0);
-  s.useDistance = intAttribute(e, "use_dist", 0);
-  s.distance = intAttribute(e, "distance", 0);
-  s.autoSync = intAttribute(e, "auto_sync", 0);
-  s.syncIn = intAttribute(e, "in0", 0);
-  s.synced = intAttribute(e, "synced", 0);
-  if (const char* name = e.Attribute("name")) s.clipName = FromUtf8(name);
-  return s;
-}
-
 // The first "scene" child and every sibling element after it, whatever its
 // name. A scene without a readable "cam" takes the index after the one
 // before it.
@@ -80,7 +62,7 @@ std::vector<SceneRecord> readScenes(const XMLElement& scenes) {
     if (++count > kCameraSlots || !isCameraIndex(index)) {
       OS3_LOG(kLogFailed);
     } else {
-      out.push_back(readScene(*e, static_cast<int32_t>(index)));
+      out.push_back(ReadSceneXml(*e, static_cast<int32_t>(index)));
     }
     ++index;
   }
@@ -123,6 +105,24 @@ std::optional<ZoomWindow> readZoom(const XMLElement& root) {
 }
 
 }  // namespace
+
+SceneRecord ReadSceneXml(const XMLElement& e, int32_t cam) {
+  SceneRecord s;
+  s.cam = cam;
+  s.uid = uintAttribute(e, "uid", 0);
+  s.trimIn = intAttribute(e, "in", 0);
+  s.origIn = intAttribute(e, "orig_in", -1);
+  s.origOut = intAttribute(e, "orig_out", -1);
+  s.colour = static_cast<uint32_t>(intAttribute(e, "color", 0));
+  s.useAudio = intAttribute(e, "audio", 0);
+  s.useDistance = intAttribute(e, "use_dist", 0);
+  s.distance = intAttribute(e, "distance", 0);
+  s.autoSync = intAttribute(e, "auto_sync", 0);
+  s.syncIn = intAttribute(e, "in0", 0);
+  s.synced = intAttribute(e, "synced", 0);
+  if (const char* name = e.Attribute("name")) s.clipName = FromUtf8(name);
+  return s;
+}
 
 const XMLElement* FindRoot(const XMLDocument& document) {
   const XMLElement* root = document.RootElement();
