@@ -24,22 +24,6 @@ constexpr int16_t kListRows = kProjectSlots + 1;
 // A queue that never delivers again would keep the request open for ever.
 constexpr int kMaxFailedReceives = 100;
 
-// The busy pointer while the slots' files are read, when a GUI is up to show it.
-class BusyPointer {
- public:
-  BusyPointer() : shown_((vgGetGuiStatus() & 1) != 0) {
-    if (shown_) vgBusyPointer();
-  }
-  ~BusyPointer() {
-    if (shown_) vgStandardPointer();
-  }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-
- private:
-  bool shown_;
-};
-
 // The host list over the rows; the rows' texts must outlive it.
 class ChooserEntries {
  public:

@@ -52,8 +52,11 @@ TEST_P(ChooserRowsTest, LabelsMarkersAndTheFirstSelection) {
   EXPECT_EQ(row.slot, c.slot) << c.what;
   EXPECT_EQ(row.label, c.label) << c.what;
   EXPECT_EQ(row.marker, c.marker) << c.what;
-  for (const auto& r : rows.rows)
-    if (c.excludeCurrent) EXPECT_NE(r.slot, c.current) << c.what;
+  for (const auto& r : rows.rows) {
+    if (c.excludeCurrent) {
+      EXPECT_NE(r.slot, c.current) << c.what;
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
