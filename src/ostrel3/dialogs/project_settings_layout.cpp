@@ -86,14 +86,18 @@ ProjectSettingsLayout::ProjectSettingsLayout(RES_STRINGS strings, RES_IMAGES ima
   auto* name = add<vgsStringGadget>(&e.name, 0u, resource(kNameLabel), v.name.c_str(), kNameFieldChars);
   name->setMinimumSize(std::max(name->minimumSize().width, sixCells), vgsComponent::lineHeight());
   add<vgsTextButton>(&e.copyToSlot, kCopyId, resource(kCopyText));
-  add<vgsImageButton>(&e.reset, kResetId, images, kResetImage, 0u, resource(kResetLabel));
+  auto* reset = add<vgsImageButton>(&e.reset, kResetId, images, kResetImage, 0u, resource(kResetLabel));
+  // A picture lower than a text line would leave the button out of the dialog.
+  reset->setMinimumSize(reset->minimumSize().width, vgsComponent::lineHeight());
   add<vgsTextButton>(&e.archives, kArchivesId, resource(kArchivesText));
   add<vgsPanelInterDim>();
   add<vgsTextButton>(&e.exportToMedium, kExportId, resource(kExportText));
   add<vgsTextButton>(&e.importFromMedium, kImportId, resource(kImportText));
   add<vgsPanelInterDim>();
-  add<vgsSlider>(&e.trimLength, 0u, resource(kTrimLabel), labelWidth, 0, v.maxTrimLength, v.trimLength, 0u,
-                 vgSliderCallbackFramesTime);
+  auto* trim = add<vgsSlider>(&e.trimLength, 0u, resource(kTrimLabel), labelWidth, 0, v.maxTrimLength, v.trimLength,
+                               0u, vgSliderCallbackFramesTime);
+  // The dialog opens at its smallest size: the slider keeps room to be moved beside its time.
+  trim->setMinimumSize(trim->preferredSize().width, vgsComponent::lineHeight());
   if (v.offerLivePicture)
     add<vgsCheckBox>(&e.livePicture, kLivePictureId, resource(kLivePictureText), v.showOutPreview ? 1 : 0);
   // A count the popup does not offer shows its first entry.
