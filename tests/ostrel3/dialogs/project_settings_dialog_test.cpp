@@ -208,11 +208,12 @@ TEST_F(SettingsLoopTest, FewerCamerasRebuildThePanelWithTheActiveCameraAmongThem
     for (int i = 0; i < 6; ++i) buttons += current().elementSlots[ostrel3::CameraButtonSlot(i)] != 0;
     return in.clickCaption("Leave");
   });
+  const int opened = host().calls().count("cmOpen");
   EXPECT_EQ(runOperator(), 0);
   EXPECT_EQ(cameras, 2);
   EXPECT_EQ(buttons, 2) << "the new panel has two camera buttons";
   EXPECT_EQ(active, 1);
-  EXPECT_EQ(host().calls().count("cmOpen"), 1) << "a new panel, not a new operator";
+  EXPECT_EQ(host().calls().count("cmOpen"), opened + 1) << "a new panel, not a new operator";
 }
 
 TEST_F(SettingsLoopTest, ARenameReachesTheProjectFileAndAResetIsUndone) {
