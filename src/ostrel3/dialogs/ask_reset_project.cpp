@@ -32,7 +32,7 @@ class ResetRequest {
   ResetRequest& operator=(const ResetRequest&) = delete;
 
   bool open();
-  /// True when the user confirmed; then wholeProject() and cutsOnly() say what.
+  /// True when the user confirmed; then wholeProject() and clearCuts() say what.
   bool run();
   bool wholeProject() const { return whole_; }
   bool clearCuts() const { return cuts_; }
