@@ -24,7 +24,7 @@ namespace ostrel3 {
 
 namespace {
 
-enum StringId : int32_t { kTitle = 340, kNameLabel = 342, kSecondText = 352, kNotSaved = 383 };
+enum StringId : int32_t { kTitle = 340, kNameLabel = 342, kSecondText = 352, kOpenProject = 380, kNotSaved = 383 };
 constexpr uint32_t kRequestFlags = 0x10000E;
 constexpr int32_t kNameChars = 31;
 constexpr uint32_t kOkAlone = 2;
@@ -186,6 +186,7 @@ void SettingsDialog::switchProject() {
   if (!op_.SaveProject()) {
     OS3_LOG(kLogFailed);
     VREQ_TEXT request{};
+    request.title = text(kOpenProject);
     request.text = text(kNotSaved);
     request.flags = kOkAlone;
     if (vreqTextRequest(&request) != 0) OS3_LOG(kLogFailed);

@@ -15,7 +15,7 @@ namespace ostrel3 {
 
 namespace {
 
-enum StringId : int32_t { kReplaceQuestion = 372, kCopied = 374, kNotCopied = 376, kCopySuffix = 378 };
+enum StringId : int32_t { kTitle = 353, kReplaceQuestion = 372, kCopied = 374, kNotCopied = 376, kCopySuffix = 378 };
 // The host's yes/no request and its answers.
 constexpr uint32_t kYesNo = 0x43;
 constexpr uint32_t kOkAlone = 2;
@@ -29,6 +29,7 @@ const XCHAR* text(RES_STRINGS strings, int32_t id) {
 // The answer of a message request, or nullopt when it could not be shown.
 std::optional<int32_t> ask(RES_STRINGS strings, int32_t id, uint32_t flags) {
   VREQ_TEXT request{};
+  request.title = text(strings, kTitle);
   request.text = text(strings, id);
   request.flags = flags;
   if (vreqTextRequest(&request) != 0) {
