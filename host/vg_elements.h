@@ -21,7 +21,7 @@ enum : int32_t {
   VG_TAG_LIST_ADD_TOP = 23, ///< list view: add an entry at the top
   VG_TAG_LIST_ADD_AFTER = 24,///< list view: add an entry after the selection
   VG_TAG_POPUP_SELECT = 27, ///< popup: selected entry
-  VG_TAG_POPUP_VALUE = 35,  ///< popup: value of the selected entry
+  VG_TAG_POPUP_VALUE = 35,  ///< popup or list view: value of the selected entry
   VG_TAG_SLIDER_MAX = 39,   ///< slider: maximum
   VG_TAG_SLIDER_VALUE = 40, ///< slider: value
   VG_TAG_TEXT = 42,         ///< string or text gadget: its text

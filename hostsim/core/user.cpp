@@ -15,6 +15,7 @@ const char* answerKindName(AnswerKind kind) {
     case AnswerKind::Media: return "media";
     case AnswerKind::Operators: return "operators";
     case AnswerKind::Jingle: return "jingle";
+    case AnswerKind::List: return "list";
   }
   return "?";
 }

@@ -15,13 +15,13 @@ namespace hostsim {
 
 class Host;
 
-enum class AnswerKind { Scene, Text, Key, Palette, File, Archives, Media, Operators, Jingle };
+enum class AnswerKind { Scene, Text, Key, Palette, File, Archives, Media, Operators, Jingle, List };
 
 const char* answerKindName(AnswerKind kind);
 
 struct Answer {
   AnswerKind kind = AnswerKind::Text;
-  int64_t number = 0;  ///< scene uid, button (1 = first, 0 = cancel), colour, action
+  int64_t number = 0;  ///< scene uid, button (1 = first, 0 = cancel), colour, action, list row (1 = first)
   std::string text;    ///< key text, file path
   /// Several texts: the operators chosen (none: cancelled), or a jingle's
   /// file and image names. Initialised here so that answers written as

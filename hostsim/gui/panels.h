@@ -149,6 +149,8 @@ class Panels {
   /// Lights `e` and redraws the select buttons it put out; `e` itself is
   /// left for the caller to draw.
   void lightLocked(ElementRec& e);
+  /// Selects the row of the user's list answer, when one comes next.
+  void takeListAnswer(ElementRec& e);
   void fillPanelBackground(VG_PANEL panel);
   void removePanelLocked(VG_PANEL panel);
   void removeElementLocked(VG_ELEMENT element);

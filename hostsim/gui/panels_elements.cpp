@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "hostsim/core/host.h"
+#include "hostsim/core/user.h"
 #include "hostsim/gui/display.h"
 #include "hostsim/gui/elements_draw.h"
 #include "hostsim/gui/elements_model.h"
@@ -83,6 +84,7 @@ VG_ELEMENT Panels::addElement(VG_PANEL panel, const ElementSpec& wanted) {
     e.sourceList = wanted.entries;
     e.rows = rowsOf(wanted.entries);
     e.value = wanted.value < 0 ? -1 : clampRow(e, wanted.value);
+    if (e.kind == ElementKind::Listview) takeListAnswer(e);
   } else if (e.kind == ElementKind::Slider || e.kind == ElementKind::VirtualSlider) {
     e.value = clampValue(e, wanted.value);
   } else if (e.kind == ElementKind::CheckBox) {
@@ -99,6 +101,20 @@ VG_ELEMENT Panels::addElement(VG_PANEL panel, const ElementSpec& wanted) {
   if (created.kind == ElementKind::ImageButton && !created.altImage.empty()) created.active = (created.value & 1) != 0;
   drawLocked(created);
   return handle;
+}
+
+// A list view that is made takes the user's "answer list" when it comes
+// next: its row is selected as if the user had clicked it.
+void Panels::takeListAnswer(ElementRec& e) {
+  const std::optional<Answer> answer = host_.user().takeAnswer(AnswerKind::List);
+  if (!answer) return;
+  const std::string what = "list view " + hexText(e.handle);
+  if (answer->number < 1 || answer->number > static_cast<int64_t>(e.rows.size())) {
+    host_.log().host(4, "user: " + what + " has no row " + std::to_string(answer->number) + "; its selection stays");
+    return;
+  }
+  e.value = static_cast<int32_t>(answer->number - 1);
+  host_.log().host(6, "user: " + what + ": row " + std::to_string(answer->number) + " selected");
 }
 
 void Panels::lightLocked(ElementRec& e) {

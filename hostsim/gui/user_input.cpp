@@ -77,6 +77,21 @@ bool UserInput::clickElement(VG_ELEMENT element, const ClickOptions& options) {
   return clickLocked(*e, options);
 }
 
+bool UserInput::clickList(int32_t row, const ClickOptions& options) {
+  std::lock_guard lock(panels_.mutex_);
+  GuiModel& model = *panels_.model_;
+  // Handles grow as elements are made: the first list view made is found first.
+  for (const RequestRec* r : model.requestsFrontFirst())
+    for (auto& [handle, e] : model.elements) {
+      if (e.kind != ElementKind::Listview || model.rootOf(e.panel) != r->root) continue;
+      ClickOptions chosen = options;
+      chosen.entry.reset();
+      chosen.value = row - 1;
+      return clickLocked(e, chosen);
+    }
+  return fail("no open request has a list view");
+}
+
 bool UserInput::clickCaption(const std::string& caption, const ClickOptions& options, int32_t occurrence) {
   std::lock_guard lock(panels_.mutex_);
   const std::vector<ElementView> found = panels_.findAllByCaption(caption);

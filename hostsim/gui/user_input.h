@@ -64,6 +64,9 @@ class UserInput {
   bool clickAt(int32_t monitor, int16_t x, int16_t y, const ClickOptions& options = {});
   /// Uses an element by its handle.
   bool clickElement(VG_ELEMENT element, const ClickOptions& options = {});
+  /// Selects row `row` (1 is the first) of the first list view of the
+  /// frontmost request that has one, and sends its element message.
+  bool clickList(int32_t row, const ClickOptions& options = {});
   /// A key that no element takes: class 1 to the frontmost request.
   bool key(uint16_t code, uint16_t qualifier = 0);
   /// An input-parser command (class 14): id at 12, step at 16; `times`

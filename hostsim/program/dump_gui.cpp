@@ -25,11 +25,13 @@ const char* roleName(HostRole role) {
   return "none";
 }
 
-json rowsJson(const std::vector<ListRowView>& rows) {
+json rowsJson(const std::vector<ListRowView>& rows, int32_t selected) {
   json out = json::array();
-  for (const ListRowView& r : rows)
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const ListRowView& r = rows[i];
     out.push_back({{"text", toUtf8(r.text)}, {"text2", toUtf8(r.text2)}, {"value", r.value}, {"type", r.type},
-                   {"flags", r.flags}});
+                   {"flags", r.flags}, {"selected", static_cast<int64_t>(i) == selected}});
+  }
   return out;
 }
 
@@ -50,7 +52,7 @@ json elementJson(const ElementView& e) {
           {"beeping", e.beeping},
           {"rect", rectJson(e.screenRect)},
           {"rect_in_panel", rectJson(e.rect)},
-          {"rows", rowsJson(e.rows)}};
+          {"rows", rowsJson(e.rows, e.value)}};
 }
 
 // Elements by root panel, each list in the order the elements were made.

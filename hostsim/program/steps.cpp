@@ -32,6 +32,8 @@ Action click(const ScriptCommand& c) {
       return [o, element = VG_ELEMENT(c.a)](Host& h) { return h.panels().input().clickElement(element, o); };
     case ScriptCommand::ClickShortcut:
       return [o, code = uint32_t(c.a)](Host& h) { return h.panels().input().clickShortcut(code, o); };
+    case ScriptCommand::ClickList:
+      return [o, row = int32_t(c.a)](Host& h) { return h.panels().input().clickList(row, o); };
     default:
       return [o, x = int16_t(c.a), y = int16_t(c.b)](Host& h) {
         return h.panels().input().clickAt(h.display().defaultMonitor(), x, y, o);
@@ -83,6 +85,7 @@ bool stopsOnFailure(const ScriptCommand& c) {
   switch (c.kind) {
     case ScriptCommand::ClickCaption: return c.occurrence > 1;
     case ScriptCommand::ClickElement:
+    case ScriptCommand::ClickList:
     case ScriptCommand::Jog:
     case ScriptCommand::JogConfirm:
     case ScriptCommand::JogCancel:
@@ -98,6 +101,7 @@ Action actionFor(const ScriptCommand& c, const std::filesystem::path& out) {
     case ScriptCommand::ClickShortcut:
     case ScriptCommand::ClickAt:
     case ScriptCommand::ClickElement:
+    case ScriptCommand::ClickList:
       return click(c);
     case ScriptCommand::Jog:
       return [steps = int32_t(c.a)](Host& h) { return h.panels().input().jog(steps); };

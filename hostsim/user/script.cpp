@@ -180,6 +180,11 @@ ScriptCommand parseClick(const Line& l) {
       cmd.occurrence = int32_t(l.number(2, "which of the elements (1 is the first)", 1, kInt32Max));
       options = 3;
     }
+  } else if (l.is(1, "list")) {
+    // "click list 3": the third row of the list view in front.
+    cmd = command(l, ScriptCommand::ClickList);
+    cmd.a = l.number(2, "a row of the list (1 is the first)", 1, kInt32Max);
+    options = 3;
   } else if (l.is(1, "element")) {
     cmd = command(l, ScriptCommand::ClickElement);
     cmd.a = l.number(2, "an element handle like 0x1A2", 1, kWordMax);
@@ -194,7 +199,7 @@ ScriptCommand parseClick(const Line& l) {
     Line position(l.number(), {{target.substr(1), false}});
     std::tie(cmd.a, cmd.b) = numberPair(position, 0, ',', "a position like @120,340");
   } else {
-    l.fail("expected a caption in quotes, element HANDLE, #code or @x,y after click");
+    l.fail("expected a caption in quotes, element HANDLE, list ROW, #code or @x,y after click");
   }
   clickOptions(l, options, cmd);
   return cmd;
@@ -219,6 +224,8 @@ ScriptCommand parseAnswer(const Line& l) {
       a.text = l.quoted(2, kind == "file" ? "a file name, or cancel" : "a medium name, or cancel");
       if (a.text.empty()) l.fail("an empty name is no answer; write cancel to cancel");
     }
+  } else if (kind == "list") {
+    a.kind = AnswerKind::List, a.number = l.number(2, "a row of the list (1 is the first)", 1, kInt32Max);
   } else if (kind == "archives") {
     a.kind = AnswerKind::Archives, a.number = l.number(2, "an action", -1, 99);
   } else if (kind == "operators" || kind == "jingle") {

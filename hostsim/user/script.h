@@ -36,12 +36,12 @@ struct ScriptCommand {
     ClickCaption, ClickShortcut, ClickAt, Key, Command, PointerMove, PointerConfirm, PointerCancel,
     Close, Answer, Wait, Screenshot, DumpLog, DumpGui, DumpClips, DumpTrace, DumpStoryboard, ForeignScreen,
     DumpPlayback, PlayerEnd, PlayerEvent, ScreenshotStoryboard, HostUndo, DumpOperators, DumpScrub,
-    ClickElement, Jog, JogConfirm, JogCancel, DumpTasks
+    ClickElement, Jog, JogConfirm, JogCancel, DumpTasks, ClickList
   };
   Kind kind = Close;
   int line = 0;
   std::string text;        ///< caption, file name, answer text
-  int64_t a = 0, b = 0;    ///< numbers: code/x/camera, qualifier/y/step/monitor/field
+  int64_t a = 0, b = 0;    ///< numbers: code/x/camera/list row, qualifier/y/step/monitor/field
   int32_t times = 1;       ///< for commands: how many messages go at once
   int32_t subEvent = 0;    ///< for clicks: the element event kind (0: a plain click)
   int32_t occurrence = 1;  ///< for clicks by caption: which of the elements that read it (1 = first)

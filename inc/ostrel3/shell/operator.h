@@ -116,7 +116,17 @@ class MulticamOperator {
   /// length and clamps the window, then draws the overview once per tick.
   void UpdateTimeline();
   bool BuildStoryboard();
+  /// The project and settings dialog: true when the caller must show the
+  /// project anew; a changed camera count or live picture switch also asks
+  /// for a new panel (restartRequested).
   bool ProjectSettingsDialog();
+  /// Asks what to reset and does it; true when the user confirmed.
+  bool AskResetProject();
+  /// Saves the project under another slot the user chooses.
+  void CopyProjectToSlot();
+  /// Whether the panel may show the live picture (one monitor setup, a
+  /// screen high enough and a render library that can).
+  bool LivePictureOffered() const;
   /// The project's archives and removable media, reached from the project
   /// dialog: each true when it brought a project in that the caller shows.
   void ExportProjectToMedium();

@@ -144,7 +144,9 @@ void MulticamOperator::afterSettingsDialog(bool changed) {
   if (!changed) return DrawProjectTitle();
   ApplySyncTrims();
   if (restartRequested) return rebuild();
-  refresh(false);
+  // Another project, a reset or an import may have changed every camera and
+  // cut: the panel shows the project anew, as after an undo.
+  refresh(true);
 }
 
 void MulticamOperator::refresh(bool afterHistory) {

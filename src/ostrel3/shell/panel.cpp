@@ -106,6 +106,10 @@ bool MulticamOperator::livePictureAllowed(int16_t visibleHeight) const {
   return false;
 }
 
+bool MulticamOperator::LivePictureOffered() const {
+  return !threeMonitors && livePictureAllowed(visibleArea().height);
+}
+
 bool MulticamOperator::BuildPanel(bool create) {
   const VisibleArea visible = visibleArea();
   VG_RECT usable{visible.x0, visible.y0, visible.width, visible.height};
