@@ -179,7 +179,8 @@ void drawPopup(const Painter& p, Corners c, const ElementRec& e) {
 
 void drawListRow(const Painter& p, Corners row, const ListRow& r, bool selected) {
   if (selected) p.fill(row, kSelection);
-  if (r.type == 2 || (r.text.empty() && (r.flags & 0x40))) {
+  // A separator is a row flag; its type is the caller's business.
+  if (r.text.empty() && (r.flags & 0x40)) {
     const int mid = row.y0 + (row.y1 - row.y0) / 2;
     p.fill(box(row.x0 + 4, mid, row.x1 - 4, mid), kLight);
     return;

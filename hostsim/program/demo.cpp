@@ -161,6 +161,7 @@ std::vector<DemoSession> demoSessions() {
           {"editing-live", editingLive()},
           {"synchronising", demoSynchronising()},
           {"projects", demoProjects()},
+          {"importing", demoImporting()},
           {"information", demoInformation()}};
 }
 

@@ -23,6 +23,8 @@ std::string demoProjectFile(int cameras);
 /// One session script each, kept in files of their own.
 std::string demoSynchronising();
 std::string demoProjects();
+/// Reads the archive that the projects session saved: runs after it.
+std::string demoImporting();
 std::string demoInformation();
 
 }  // namespace hostsim::program

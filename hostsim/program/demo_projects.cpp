@@ -4,8 +4,9 @@
 
 namespace hostsim::program {
 
-// The concert project is renamed in the project dialog and copied to slot 3;
-// the chooser then lists both, and the user opens the copy.
+// The concert project is renamed in the project dialog, copied to slot 3
+// and saved to the archives; the chooser then lists both slots, and the user
+// opens the copy.
 std::string demoProjects() {
   std::ostringstream s;
   s << "# The project dialog: a new name, a copy in slot 3, the chooser, and the copy opened.\n"
@@ -20,6 +21,9 @@ std::string demoProjects() {
        "screenshot 03-copy-target-chooser\n"
        "click \"OK\"\n"
        "answer text 1             # \"The project has been copied.\"\n"
+       "click \"Archives\"          # keep the concert in the archives, for any host project\n"
+       "answer archives 5\n"
+       "answer file \"concert.info\"\n"
        "click \"Open project\"      # the chooser: every slot, the current one selected ...\n"
        "answer list 3             # ... and slot 3 picked\n"
        "screenshot 04-project-chooser\n"
@@ -30,6 +34,29 @@ std::string demoProjects() {
        "screenshot 06-panel-on-slot-3\n"
        "click \"Leave\"\n";
   return s.str();
+}
+
+// Another host project, filmed again in a 30-frame format: the archive of
+// the projects session comes in, its frames converted, its clips found again
+// by name; the one recording missing here is reported.
+std::string demoImporting() {
+  return "# Importing the archived concert into a host project with a 30-frame format.\n"
+         "host version 1000\nhost project 2\nhost format ntsc\nhost monitors 1\n"
+         "host monitor 1 1920x1080 aspect 16:9\n"
+         "clip 2001 \"Stage left\" 1800 clap 120\n"
+         "clip 2002 \"Stage right\" 1740 clap 72\n"
+         "clip 2003 \"Audience\" 1680 clap 168\n"
+         "file programs/ostrel3/archives/concert.info from projects/home/programs/ostrel3/archives/concert.info\n"
+         "screenshot 01-empty-project\n"
+         "click \"Settings\"\n"
+         "click \"Archives\"\n"
+         "answer archives 4          # load from the archives\n"
+         "answer file \"concert.info\"\n"
+         "answer text 1              # use the clips found by name\n"
+         "answer text 1              # the report names the missing drums: keep the import\n"
+         "screenshot 02-imported\n"
+         "dump clips clips.json\n"
+         "click \"Leave\"\n";
 }
 
 }  // namespace hostsim::program

@@ -113,7 +113,9 @@ int session(const Options& o, const std::string& text, const fs::path& out) {
   fs::create_directories(home / "programs" / "ostrel3");
   ::setenv("VTHOME", home.c_str(), 1);
   script.config.home = home;
-  placeFiles(script, home, o.demo ? fs::current_path() : fs::absolute(o.script).parent_path());
+  // A demo session's "from" files are read from the demo's output, so a
+  // later session can take up what an earlier one wrote.
+  placeFiles(script, home, o.demo ? fs::absolute(o.out) : fs::absolute(o.script).parent_path());
   std::cout << "session " << out.filename().string() << "\n";
 
   Host host(script.config);

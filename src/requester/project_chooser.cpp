@@ -34,9 +34,10 @@ class ChooserEntries {
       e.flags = kEntryFlags;
       e.text = rows[i].label.c_str();
       e.text2 = rows[i].marker.c_str();
-      // The row's type stays 0, a plain row: the host draws other types as
-      // separators or jingles and reports them for the picker's lists.
+      // The host reports a selected row's type: the slot is both the row's
+      // value and its type.
       e.value = rows[i].slot;
+      e.type = rows[i].slot;
       lstAdd(&list_, &e.node);
     }
   }
@@ -114,8 +115,7 @@ std::optional<int32_t> ChooserRequest::run() const {
 
 std::optional<int32_t> ChooserRequest::selectedSlot() const {
   intptr_t value = -1;
-  // The value of the selected row is its slot.
-  if (!list_ || vgGetElementInfo(request_.panel, list_, VG_TAG_POPUP_VALUE, &value) != 0) {
+  if (!list_ || vgGetElementInfo(request_.panel, list_, VG_TAG_ROW_TYPE, &value) != 0) {
     OS3_LOG(kLogFailed);
     return std::nullopt;
   }
