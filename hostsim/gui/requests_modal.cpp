@@ -85,7 +85,9 @@ class ModalBox {
     int w = 240;
     for (const auto& l : lines) w = std::max(w, textWidth(l) + 16);
     if (c.field) w = std::max(w, 32 * metrics::kCharWidth + 8);
-    const int buttonsWidth = static_cast<int>(c.buttons.size()) * (kButtonWidth + kPad);
+    buttonWidth_ = kButtonWidth;
+    for (const auto& caption : c.buttons) buttonWidth_ = std::max(buttonWidth_, textWidth(caption) + 16);
+    const int buttonsWidth = static_cast<int>(c.buttons.size()) * (buttonWidth_ + kPad);
     w = std::max(w, buttonsWidth);
     messageHeight_ = static_cast<int>(lines.size()) * kLine;
     int h = messageHeight_ + kPad + kButtonHeight;
@@ -123,14 +125,15 @@ class ModalBox {
   }
 
   void paintButtons(const DrawContext& ctx, const std::vector<std::u16string>& buttons, int y) const {
-    const int total = static_cast<int>(buttons.size()) * (kButtonWidth + kPad) - kPad;
+    // Every button is as wide as the widest caption needs, so none is cut.
+    const int total = static_cast<int>(buttons.size()) * (buttonWidth_ + kPad) - kPad;
     int x = inner_.x0 + (inner_.x1 - inner_.x0 + 1 - total) / 2;
     for (const auto& caption : buttons) {
       ElementRec b;
       b.kind = ElementKind::TextButton;
       b.caption = caption;
-      drawElement(ctx, rect(x, y, kButtonWidth, kButtonHeight), b);
-      x += kButtonWidth + kPad;
+      drawElement(ctx, rect(x, y, buttonWidth_, kButtonHeight), b);
+      x += buttonWidth_ + kPad;
     }
   }
 
@@ -143,6 +146,7 @@ class ModalBox {
   VG_CORNERS outer_{};
   VG_CORNERS inner_{};
   int messageHeight_ = 0;
+  int buttonWidth_ = kButtonWidth;
   std::vector<uint32_t> saved_;
 };
 
