@@ -5,6 +5,9 @@
 
 namespace hostsim {
 
+/// A copy of a host text; null gives an empty text.
+inline std::u16string copyText(const char16_t* text) { return text ? std::u16string(text) : std::u16string(); }
+
 /// UTF-8 of a 16-bit text (surrogate pairs joined; a lone surrogate becomes U+FFFD).
 std::string toUtf8(const char16_t* text);
 std::string toUtf8(const std::u16string& text);

@@ -1,3 +1,4 @@
+#include "hostsim/core/text.h"
 #include "hostsim/gui/elements_model.h"
 
 #include <algorithm>
@@ -52,7 +53,6 @@ VG_IMAGE OwnedImage::view() const {
 }
 
 namespace {
-std::u16string copyText(const XCHAR* text) { return text ? std::u16string(text) : std::u16string(); }
 }  // namespace
 
 ListRow ListRow::copyOf(const VG_LIST_ENTRY& entry) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "hostsim/core/host.h"
+#include "hostsim/core/text.h"
 #include "hostsim/core/user.h"
 #include "hostsim/gui/display.h"
 #include "hostsim/gui/elements_draw.h"
@@ -13,8 +14,6 @@
 namespace hostsim {
 
 namespace {
-
-std::u16string copyText(const XCHAR* text) { return text ? std::u16string(text) : std::u16string(); }
 
 // Lists are the caller's memory: a cycle or a runaway list must not hang us.
 constexpr int kMaxRows = 100000;

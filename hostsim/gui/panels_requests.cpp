@@ -21,8 +21,6 @@ using namespace window_look;
 
 namespace {
 
-std::u16string copyText(const XCHAR* text) { return text ? std::u16string(text) : std::u16string(); }
-
 struct WindowLayout {
   VG_CORNERS outer{};
   VG_RECT panel{};      ///< root panel on the screen

@@ -25,8 +25,6 @@ using namespace window_look;
 
 namespace {
 
-std::u16string copyText(const XCHAR* text) { return text ? std::u16string(text) : std::u16string(); }
-
 std::vector<std::u16string> splitOn(std::u16string_view text, char16_t sep) {
   std::vector<std::u16string> out;
   size_t start = 0;

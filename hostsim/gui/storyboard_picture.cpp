@@ -19,8 +19,8 @@ constexpr int kWidth = kStoryboardPictureWidth;
 constexpr int kMargin = 16;
 constexpr int kTrackLeft = kMargin + 13 * metrics::kCharWidth;  // room for the row names
 constexpr int kTrackRight = kWidth - kMargin;
-constexpr int kCell = metrics::kCharWidth;
-constexpr int kLine = metrics::kFontHeight;
+constexpr int kPictureCell = metrics::kCharWidth;
+constexpr int kPictureLine = metrics::kFontHeight;
 
 // Rows of the track part, top and bottom (inclusive).
 struct Row {
@@ -44,26 +44,22 @@ constexpr uint32_t kActive = 0xFFFFFFFF;
 constexpr uint32_t kMediaColours[] = {0xFF4C8DF6, 0xFFF39C38, 0xFF4DBF6A, 0xFFCB5BC0,
                                       0xFF35B5BF, 0xFFE6CC45, 0xFFE55A5A, 0xFF8C80E6};
 
-void setColour(cairo_t* cr, uint32_t argb) {
-  cairo_set_source_rgb(cr, ((argb >> 16) & 0xFF) / 255.0, ((argb >> 8) & 0xFF) / 255.0, (argb & 0xFF) / 255.0);
-}
-
 void fill(cairo_t* cr, double x, double y, double w, double h, uint32_t argb) {
   setColour(cr, argb);
   cairo_rectangle(cr, x, y, w, h);
   cairo_fill(cr);
 }
 
-int textWidth(const std::u16string& s) { return static_cast<int>(s.size()) * kCell; }
+int textWidth(const std::u16string& s) { return static_cast<int>(s.size()) * kPictureCell; }
 
 // Text in a box from (x, y), `width` pixels wide, one line high.
 void text(cairo_t* cr, int x, int y, int width, const std::u16string& s, uint32_t argb, bool bold = false,
           TextStyle::Align align = TextStyle::Left) {
-  if (width < kCell) return;
+  if (width < kPictureCell) return;
   TextStyle style;
   style.align = align;
   style.bold = bold;
-  renderText(cr, VG_CORNERS{int16_t(x), int16_t(y), int16_t(x + width - 1), int16_t(y + kLine - 1)}, s, argb, style);
+  renderText(cr, VG_CORNERS{int16_t(x), int16_t(y), int16_t(x + width - 1), int16_t(y + kPictureLine - 1)}, s, argb, style);
 }
 
 std::u16string u(const std::string& s) { return fromUtf8Lossy(s); }
@@ -135,7 +131,7 @@ class Painter {
                                                     {kScenes, u"scenes"},   {kTransitions, u"transitions"},
                                                     {kAudio, u"audio"}};
     for (const auto& [row, name] : rows)
-      text(cr_, kMargin, (row.top + row.bottom + 1 - kLine) / 2, kTrackLeft - kMargin - 4, name, kDim);
+      text(cr_, kMargin, (row.top + row.bottom + 1 - kPictureLine) / 2, kTrackLeft - kMargin - 4, name, kDim);
   }
 
   void ruler() {
@@ -163,7 +159,7 @@ class Painter {
     const double w = std::max(1.0, right - left - 1);
     fill(cr_, left, row.top, w, row.bottom - row.top + 1, colour);
     const int inner = int(w) - 8;
-    const size_t cells = size_t(std::max(0, inner / kCell));
+    const size_t cells = size_t(std::max(0, inner / kPictureCell));
     std::u16string shown;
     for (const std::u16string& label : labels)
       if (!label.empty() && label.size() <= cells) {
@@ -173,7 +169,7 @@ class Painter {
     if (shown.empty() && !labels.empty() && cells >= std::min<size_t>(labels.back().size(), 4))
       shown = fit(labels.back(), cells);
     if (!shown.empty())
-      text(cr_, int(left) + 4, (row.top + row.bottom + 1 - kLine) / 2, inner, shown, kOnBar, true);
+      text(cr_, int(left) + 4, (row.top + row.bottom + 1 - kPictureLine) / 2, inner, shown, kOnBar, true);
   }
 
   void scene(size_t i) {
@@ -244,7 +240,7 @@ class Painter {
     // Labels that would run into the previous one are left to the table.
     if (left < nextLabelLeft_) return;
     text(cr_, left, kTransitions.top + 21, w, label, kText);
-    nextLabelLeft_ = left + w + kCell;
+    nextLabelLeft_ = left + w + kPictureCell;
   }
 
   struct Column {
@@ -258,8 +254,8 @@ class Painter {
   void table() {
     int left = kMargin;
     for (const Column& c : kColumns) {
-      text(cr_, left, kTableTop, c.cells * kCell, c.title, kDim, true);
-      left += c.cells * kCell;
+      text(cr_, left, kTableTop, c.cells * kPictureCell, c.title, kDim, true);
+      left += c.cells * kPictureCell;
     }
     for (size_t i = 0; i < view_.scenes.size(); ++i) tableRow(i, kTableTop + kTableRow * int(i + 1));
   }
@@ -298,9 +294,9 @@ class Painter {
         fill(cr_, left, y + 3, 10, 10, colourOf(c == 4 ? s.clip.mediaUid : s.insert->clip.mediaUid));
         textLeft += 14;
       }
-      const size_t room = size_t(std::max(0, (left + (cellsWide - 1) * kCell - textLeft) / kCell));
-      text(cr_, textLeft, y, int(room) * kCell, fit(cells[c], room), active ? kActive : kText);
-      left += cellsWide * kCell;
+      const size_t room = size_t(std::max(0, (left + (cellsWide - 1) * kPictureCell - textLeft) / kPictureCell));
+      text(cr_, textLeft, y, int(room) * kPictureCell, fit(cells[c], room), active ? kActive : kText);
+      left += cellsWide * kPictureCell;
     }
   }
 

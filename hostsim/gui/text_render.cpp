@@ -61,10 +61,6 @@ const FontSetup& fontSetup() {
   return setup;
 }
 
-void setColour(cairo_t* cr, uint32_t argb) {
-  cairo_set_source_rgb(cr, ((argb >> 16) & 0xFF) / 255.0, ((argb >> 8) & 0xFF) / 255.0, (argb & 0xFF) / 255.0);
-}
-
 // Draws one cell's glyph; returns how many 16-bit units it used.
 size_t drawCell(cairo_t* cr, std::u16string_view line, size_t i, double x, double top) {
   const char16_t c = line[i];
@@ -128,6 +124,10 @@ int lineLeft(VG_CORNERS box, size_t cells, TextStyle::Align align) {
 
 void framebufferMade() { ++liveFramebuffers; }
 void framebufferGone() { --liveFramebuffers; }
+
+void setColour(cairo_t* cr, uint32_t argb) {
+  cairo_set_source_rgb(cr, ((argb >> 16) & 0xFF) / 255.0, ((argb >> 8) & 0xFF) / 255.0, (argb & 0xFF) / 255.0);
+}
 
 void renderText(cairo_t* cr, VG_CORNERS box, std::u16string_view text, uint32_t argb, TextStyle style) {
   if (box.x1 < box.x0 || box.y1 < box.y0 || text.empty()) return;

@@ -19,6 +19,9 @@ namespace hostsim {
 void framebufferMade();
 void framebufferGone();
 
+/// The cairo source colour from a 0xAARRGGBB colour (alpha ignored).
+void setColour(cairo_t* cr, uint32_t argb);
+
 /// Draws text aligned in box (inclusive corners) onto cr. The caller has set
 /// any clip; the text is additionally cut at the box.
 void renderText(cairo_t* cr, VG_CORNERS box, std::u16string_view text, uint32_t argb, TextStyle style);

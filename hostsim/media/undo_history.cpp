@@ -6,13 +6,13 @@
 namespace hostsim {
 
 namespace {
-std::string quoted(const std::u16string& name) { return "\"" + toUtf8(name) + "\""; }
+std::string quotedName(const std::u16string& name) { return "\"" + toUtf8(name) + "\""; }
 }  // namespace
 
 int32_t UndoHistory::begin(const char16_t* name) {
   std::lock_guard lock(mutex_);
   if (open()) {
-    log_.host(3, "nslProjectUndoExtSeqStart: refused: the undo step " + quoted(steps_.back().name) +
+    log_.host(3, "nslProjectUndoExtSeqStart: refused: the undo step " + quotedName(steps_.back().name) +
                      " is still open; the changes that follow go into it");
     return -1;
   }
@@ -57,7 +57,7 @@ std::optional<UndoStep> UndoHistory::takeLast() {
     if (it->changes.empty()) continue;
     UndoStep step = std::move(*it);
     steps_.erase(std::next(it).base());
-    if (!step.closed) log_.host(3, "host undo: the undo step " + quoted(step.name) + " was still open; undone as it stood");
+    if (!step.closed) log_.host(3, "host undo: the undo step " + quotedName(step.name) + " was still open; undone as it stood");
     return step;
   }
   return std::nullopt;

@@ -30,7 +30,7 @@ json clipJson(const SbClip& c) {
           {"tail_handle", c.tailHandle()}};
 }
 
-std::string hexBytes(const std::vector<uint8_t>& bytes) {
+std::string hexUpper(const std::vector<uint8_t>& bytes) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string text;
   for (uint8_t b : bytes) {
@@ -64,7 +64,7 @@ json transitionJson(const SbTransition& t, const StoryboardView& view) {
           {"operator", t.path},
           {"length", t.length},
           {"direction", t.direction},
-          {"settings", t.settingsCopied ? json(hexBytes(t.settings)) : json(nullptr)},
+          {"settings", t.settingsCopied ? json(hexUpper(t.settings)) : json(nullptr)},
           {"unique_id", t.uniqueId},
           {"jingle", jingle},
           {"audio_calculated", t.audioCalculated},

@@ -17,9 +17,9 @@ namespace {
 
 using script::Line;
 using script::Word;
+using script::kWordMax;
 
 constexpr int64_t kInt32Max = 0x7FFFFFFF;
-constexpr int64_t kWordMax = 0xFFFFFFFFll;
 // A burst of commands waits in the operator's queue all at once.
 constexpr int64_t kMaxBurst = 100;
 // One jog line moves the slider at most this far (the messages it sends are

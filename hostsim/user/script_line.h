@@ -10,6 +10,9 @@
 
 namespace hostsim::script {
 
+/// The largest value a 32-bit word of a script line may take.
+inline constexpr int64_t kWordMax = 0xFFFFFFFFll;
+
 class Line {
  public:
   Line(int number, std::vector<Word> words) : number_(number), words_(std::move(words)) {}

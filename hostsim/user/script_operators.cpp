@@ -8,7 +8,6 @@ namespace hostsim::script {
 
 namespace {
 
-constexpr int64_t kWordMax = 0xFFFFFFFFll;
 // Settings blocks of transitions are small records; a bigger number is a typo.
 constexpr int64_t kMaxPrefsSize = 4096;
 

@@ -6,7 +6,6 @@ namespace hostsim::script {
 
 namespace {
 
-constexpr int64_t kWordMax = 0xFFFFFFFFll;
 constexpr int64_t kFrameMax = 10'000'000;  // the longest clip a script may have
 constexpr int64_t kTypeMax = 255;
 

@@ -23,6 +23,9 @@ struct SwsContext;
 
 namespace ostrel3 {
 
+/// The dialog's input context while it waits for the user.
+inline constexpr uint32_t kParserIdle = 0x520F0067;
+
 /// Shows the dialog over `params` and returns when the user closes it, with
 /// the results in the block: true. False when the dialog could not be shown;
 /// the block is then unchanged.

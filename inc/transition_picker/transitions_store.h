@@ -8,6 +8,9 @@ class XMLElement;
 
 namespace ostrel3 {
 
+/// The element of a project file that holds the picker's part.
+inline constexpr const char* kTransitions = "transitions";
+
 /// Appends the picker's "transitions" element as the last child of parent.
 bool SaveTransitions(tinyxml2::XMLDocument& document, tinyxml2::XMLElement& parent);
 

@@ -8,7 +8,7 @@ namespace ostrel3 {
 namespace {
 constexpr double kSilenceDb = -46.0;
 constexpr double kFloorDb = -42.0;
-constexpr double kFullScale = 32767.0;
+constexpr double kFullScaleValue = 32767.0;
 // Short bars are kept even so that quiet sound does not flicker by a pixel.
 constexpr int kEvenBelow = 10;
 }  // namespace
@@ -16,7 +16,7 @@ constexpr int kEvenBelow = 10;
 void DecibelTable::build(int16_t height) {
   if (height == height_) return;
   for (int a = 0; a <= 32767; ++a) {
-    const double db = a == 0 ? kSilenceDb : 20.0 * std::log10(a / kFullScale);
+    const double db = a == 0 ? kSilenceDb : 20.0 * std::log10(a / kFullScaleValue);
     int16_t h = static_cast<int16_t>((db - kFloorDb) * height / -kFloorDb);
     if (h < 0) h = 0;
     else if (h < kEvenBelow) h = static_cast<int16_t>(h & ~1);

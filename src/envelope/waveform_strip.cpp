@@ -4,6 +4,7 @@
 
 #include "host/vg.h"
 #include "ostrel3/shell/log.h"
+#include "ostrel3/shell/refresh_pause.h"
 
 namespace ostrel3 {
 
@@ -15,21 +16,6 @@ constexpr int32_t kWriteMode = 1;
 constexpr int32_t kMarkerEmptyColour = 5;
 constexpr int32_t kMarkerBarColour = 13;
 
-/// Screen refresh stays suspended while the strip is painted.
-class RefreshPause {
- public:
-  RefreshPause() : monitor_(vgGetDefaultMonitor()) {
-    if (vgDisableRefresh(monitor_) == -1) OS3_LOG(kLogFailed);
-  }
-  ~RefreshPause() {
-    if (vgEnableRefresh(monitor_) == -1) OS3_LOG(kLogFailed);
-  }
-  RefreshPause(const RefreshPause&) = delete;
-  RefreshPause& operator=(const RefreshPause&) = delete;
-
- private:
-  int32_t monitor_;
-};
 }  // namespace
 
 void WaveformStrip::draw(const std::vector<int16_t>& values, int16_t x0, int16_t x1, int16_t y, int16_t height,

@@ -19,10 +19,8 @@ namespace ostrel3 {
 namespace {
 
 constexpr int32_t kTitleString = 330;
-constexpr uint32_t kEntryFlags = 0x4010101;
+constexpr uint32_t kChooserEntryFlags = 0x4010101;
 constexpr int16_t kListRows = kProjectSlots + 1;
-// A queue that never delivers again would keep the request open for ever.
-constexpr int kMaxFailedReceives = 100;
 
 // The host list over the rows; the rows' texts must outlive it.
 class ChooserEntries {
@@ -31,7 +29,7 @@ class ChooserEntries {
     lstInit(&list_);
     for (size_t i = 0; i < rows.size(); ++i) {
       VG_LIST_ENTRY& e = entries_[i];
-      e.flags = kEntryFlags;
+      e.flags = kChooserEntryFlags;
       e.text = rows[i].label.c_str();
       e.text2 = rows[i].marker.c_str();
       // The host reports a selected row's type: the slot is both the row's

@@ -12,6 +12,7 @@ extern "C" {
 #include "host/vg.h"
 #include "host/vg_elements.h"
 #include "ostrel3/shell/cmc_error.h"
+#include "ostrel3/shell/holders.h"
 #include "ostrel3/shell/log.h"
 
 namespace ostrel3 {
@@ -20,8 +21,6 @@ namespace {
 constexpr uint16_t kCloseKey = 0xE004;
 // A qualifier that makes the key something else than a plain close.
 constexpr uint16_t kCloseKeyQualifier = 0x800;
-// A queue that never delivers again would keep the dialog open for ever.
-constexpr int kMaxFailedReceives = 100;
 }  // namespace
 
 std::unique_ptr<AudioEnvelope> SyncDialog::envelopeFor(int camera) {

@@ -24,8 +24,8 @@ enum SyncString : int32_t {
   kPositionText = 450,
   kScrubText = 470,
 };
-constexpr uint32_t kRequestFlags = 0x14040;
-constexpr uint32_t kEntryFlags = 0x201;
+constexpr uint32_t kSyncRequestFlags = 0x14040;
+constexpr uint32_t kSyncEntryFlags = 0x201;
 constexpr uint32_t kPositionButtonFlags = 0x820000;
 constexpr uint32_t kTitleStyle = 17;
 constexpr uint32_t kHelpStyle = 20;
@@ -142,7 +142,7 @@ void SyncDialog::fillCameraList() {
   for (int k = 1; k < kSyncCameras; ++k) {
     if (!params_.record[k]) continue;
     VG_LIST_ENTRY entry{};
-    entry.flags = kEntryFlags;
+    entry.flags = kSyncEntryFlags;
     entry.text = params_.name[k] ? params_.name[k] : u"";
     entry.value = k;
     cameraEntries_.push_back(entry);
@@ -226,7 +226,7 @@ bool SyncDialog::open() {
 
   request_ = VREQ_REQUEST{};
   request_.queue = guiQueue_.get();
-  request_.flags = kRequestFlags;
+  request_.flags = kSyncRequestFlags;
   request_.width = vgGetScreenWidth();
   request_.height = vgGetScreenHeight();
   if (vreqCreateRequest(&request_) != 0) {

@@ -14,7 +14,6 @@ namespace {
 constexpr uint32_t kSliderFlags = 0x30000;
 constexpr int32_t kSliderInactivation = 3;
 constexpr uint32_t kParserPositioning = 0x520F0066;
-constexpr uint32_t kParserIdle = 0x520F0067;
 enum JogSubCode : int32_t { kJogMoved = 2, kJogConfirmed = 3, kJogCancelled = 4 };
 enum JogCommand : int32_t { kJogConfirm = 0x10001, kJogCancel = 0x10003, kJogStep = 0x10010 };
 constexpr int kBeepList[] = {kSyncClose, kSyncCameraPopup, kSyncScrubBox, kSyncPreviewToEnds, kSyncPreviewAround,

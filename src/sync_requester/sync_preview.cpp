@@ -19,7 +19,6 @@ namespace ostrel3 {
 
 namespace {
 constexpr uint32_t kParserPreview = 0x520F0065;
-constexpr uint32_t kParserIdle = 0x520F0067;
 constexpr int32_t kPlayRecordSize = 20;
 
 // The dialog whose preview runs; read by the player's thread.

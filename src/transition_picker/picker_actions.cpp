@@ -11,6 +11,8 @@
 #include "host/vg.h"
 #include "host/vreq.h"
 #include "ostrel3/shell/log.h"
+#include "ostrel3/shell/refresh_pause.h"
+#include "picker_rows.h"
 #include "picker_windows.h"
 #include "transition_picker/picker_state.h"
 #include "transition_picker/transition_tables.h"
@@ -21,11 +23,10 @@ namespace {
 
 constexpr int32_t kRefusedTextStart = 660;
 constexpr int32_t kRefusedTextEnd = 662;
-constexpr const char* kTransitionDirectory = "transition/";
 constexpr int32_t kJingleRequestKind = 1;
 constexpr int32_t kNameCapacity = 999;
 
-std::string transitionPath(const std::string& name) { return kTransitionDirectory + name; }
+std::string transitionPath(const std::string& name) { return std::string(kTransitionDirectory) + name; }
 
 // Tells the user why an add-on operator was left out.
 void reportRefused(const std::string& name) {
@@ -87,22 +88,6 @@ class JingleRequest {
 
  private:
   TX_REQUEST request_;
-};
-
-// Suspends the screen's refresh while the list view changes in several steps.
-class RefreshPause {
- public:
-  RefreshPause() : monitor_(vgGetDefaultMonitor()) {
-    if (vgDisableRefresh(monitor_) != 0) OS3_LOG(kLogFailed);
-  }
-  ~RefreshPause() {
-    if (vgEnableRefresh(monitor_) != 0) OS3_LOG(kLogFailed);
-  }
-  RefreshPause(const RefreshPause&) = delete;
-  RefreshPause& operator=(const RefreshPause&) = delete;
-
- private:
-  int32_t monitor_;
 };
 
 }  // namespace

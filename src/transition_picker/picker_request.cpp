@@ -8,6 +8,7 @@
 #include "host/msgq.h"
 #include "host/vg.h"
 #include "host/vreq.h"
+#include "ostrel3/shell/holders.h"
 #include "ostrel3/shell/log.h"
 #include "picker_actions.h"
 #include "picker_windows.h"
@@ -19,18 +20,14 @@ namespace ostrel3 {
 
 namespace {
 
-enum StringId : int32_t {
-  kTitle = 602, kAdd = 604, kSettings = 606, kJingle = 608, kDelete = 610,
-  kLengthLabel = 612, kFirstLength = 614, kOrderLabel = 632, kFirstOrder = 634,
-  kChangeLabel = 638, kFirstChange = 640,
+enum PickerTextId : int32_t {
+  kPickerTitle = 602, kPickerAdd = 604, kPickerSettings = 606, kPickerJingle = 608, kPickerDelete = 610,
+  kPickerLengthLabel = 612, kPickerFirstLength = 614, kPickerOrderLabel = 632, kPickerFirstOrder = 634,
+  kPickerChangeLabel = 638, kPickerFirstChange = 640,
 };
 constexpr int32_t kOrderChoices = 2;
 constexpr uint32_t kPopupEntryFlags = 0x201;
 constexpr uint32_t kDeleteKey = 0xE002;
-constexpr int32_t kBoxStyle = 4;
-constexpr int32_t kBoxFill = 5;
-// A queue that never delivers again would keep the request open for ever.
-constexpr int kMaxFailedReceives = 100;
 
 PickerGeometry pickerGeometry() {
   int16_t x0 = 0, y0 = 0, x1 = 0, y1 = 0;
@@ -51,7 +48,7 @@ void fillChoices(RowList& rows, int32_t firstString, int32_t count) {
 
 int16_t popupLabelWidth() {
   int32_t widest = 0;
-  for (int32_t id : {kLengthLabel, kOrderLabel, kChangeLabel})
+  for (int32_t id : {kPickerLengthLabel, kPickerOrderLabel, kPickerChangeLabel})
     widest = std::max<int32_t>(widest, vgTextLength(PickerText(id)) + 2 * vgConvertWidth(4));
   return static_cast<int16_t>(widest + 4 * vgConvertWidth(4));
 }
@@ -94,7 +91,7 @@ bool SelectionRequest::open() {
   s.pickerRequest.height = g.height;
   s.pickerRequest.flags = VREQ_FLAGS_WINDOW_OK_CANCEL;
   s.pickerRequest.queue = s.queue;
-  s.pickerRequest.title = PickerText(kTitle);
+  s.pickerRequest.title = PickerText(kPickerTitle);
   if (vreqCreateRequest(&s.pickerRequest) != 0) {
     OS3_LOG(kLogFailed);
     s.pickerRequest = VREQ_REQUEST{};
@@ -120,20 +117,20 @@ void SelectionRequest::build(const PickerGeometry& g) {
 
 // Four buttons, an empty row and three popups, one text line each.
 void SelectionRequest::buildLeftPart(const PickerGeometry& g) {
-  fillChoices(lengths_, kFirstLength, kTransitionLengthChoices);
-  fillChoices(orders_, kFirstOrder, kOrderChoices);
-  fillChoices(changes_, kFirstChange, kTransitionChangeChoices);
+  fillChoices(lengths_, kPickerFirstLength, kTransitionLengthChoices);
+  fillChoices(orders_, kPickerFirstOrder, kOrderChoices);
+  fillChoices(changes_, kPickerFirstChange, kTransitionChangeChoices);
   const int16_t line = vgsComponent::lineHeight();
   const int16_t labels = popupLabelWidth();
-  vgsTextButton add(&add_, 'a', PickerText(kAdd));
-  vgsTextButton settings(&settings_, 's', PickerText(kSettings));
-  vgsTextButton jingle(&jingle_, 'm', PickerText(kJingle));
-  vgsTextButton remove(&delete_, kDeleteKey, PickerText(kDelete));
+  vgsTextButton add(&add_, 'a', PickerText(kPickerAdd));
+  vgsTextButton settings(&settings_, 's', PickerText(kPickerSettings));
+  vgsTextButton jingle(&jingle_, 'm', PickerText(kPickerJingle));
+  vgsTextButton remove(&delete_, kDeleteKey, PickerText(kPickerDelete));
   vgsSpace empty(0, line, 0, line, kVgsMaxExtent, line);
   empty.setGaps(0, vgConvertWidth(4));
-  vgsPopup length(&length_, 't', lengths_.list(), time_, PickerText(kLengthLabel), labels);
-  vgsPopup order(&orderPopup_, 'o', orders_.list(), order_, PickerText(kOrderLabel), labels);
-  vgsPopup change(&changePopup_, 'c', changes_.list(), change_, PickerText(kChangeLabel), labels);
+  vgsPopup length(&length_, 't', lengths_.list(), time_, PickerText(kPickerLengthLabel), labels);
+  vgsPopup order(&orderPopup_, 'o', orders_.list(), order_, PickerText(kPickerOrderLabel), labels);
+  vgsPopup change(&changePopup_, 'c', changes_.list(), change_, PickerText(kPickerChangeLabel), labels);
   vgsSpace rest;  // what is left below the popups
   vgsLayoutY column;
   vgsContainer left(&column);

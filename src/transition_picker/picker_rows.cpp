@@ -17,7 +17,6 @@ namespace {
 constexpr uint32_t kTransitionRowFlags = 0x101;
 constexpr uint32_t kSeparatorRowFlags = 0x40;
 constexpr uint32_t kJingleRowFlags = 0x4020101;
-constexpr std::string_view kTransitionDirectory = "transition/";
 
 }  // namespace
 

@@ -4,10 +4,15 @@
 // first and in list order, so a row's position names its entry.
 #include <deque>
 #include <string>
+#include <string_view>
 
 #include "host/list.h"
 
 namespace ostrel3 {
+
+/// Operators that can serve as transitions live under this folder of the
+/// operator directory; rows show their names without it.
+inline constexpr std::string_view kTransitionDirectory = "transition/";
 
 /// Row types of the list view.
 enum PickerRowType : int32_t { kTransitionRow = 0, kJingleRow = 1, kSeparatorRow = 2 };

@@ -17,8 +17,6 @@ namespace ostrel3 {
 namespace {
 
 constexpr int32_t kSettingsTitle = 606;
-constexpr int32_t kBoxStyle = 4;
-constexpr int32_t kBoxFill = 5;
 
 SettingsGeometry settingsGeometry() {
   SettingsMetrics m;

@@ -8,6 +8,10 @@
 
 namespace ostrel3 {
 
+/// The box drawn behind each window's controls.
+inline constexpr int32_t kBoxStyle = 4;
+inline constexpr int32_t kBoxFill = 5;
+
 /// A text of the picker's string set, owned by the set (null when the set
 /// is missing), and a copy of it (empty when missing).
 const XCHAR* PickerText(int32_t id);

@@ -8,7 +8,6 @@ namespace ostrel3 {
 
 namespace {
 
-constexpr const char* kTransitions = "transitions";
 
 // What the picker writes with its settings untouched: transitions off, the
 // first length, list order, a new transition at every cut, no list.

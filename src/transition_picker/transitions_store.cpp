@@ -19,7 +19,6 @@ namespace ostrel3 {
 
 namespace {
 
-constexpr const char* kTransitions = "transitions";
 
 void addText(tinyxml2::XMLDocument& doc, tinyxml2::XMLElement& parent, const char* name, const char* text) {
   tinyxml2::XMLElement* child = doc.NewElement(name);

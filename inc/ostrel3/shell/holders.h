@@ -55,6 +55,10 @@ class GadgetExtension {
   VG_GADEXT* record_ = nullptr;
 };
 
+/// A queue that never delivers again would keep a loop waiting for ever:
+/// after this many failed receives in a row every message loop gives up.
+inline constexpr int kMaxFailedReceives = 100;
+
 /// A message queue of up to 100 messages of 44 bytes.
 class MessageQueue : public HostHandle<MSG_Q_ID> {
  public:

@@ -13,12 +13,11 @@ namespace ostrel3 {
 
 namespace {
 
-enum StringId : int32_t { kTitle = 476, kWholeProject = 478, kCutsOnly = 480 };
+enum ResetString : int32_t { kResetTitle = 476, kResetWholeProject = 478, kResetCutsOnly = 480 };
 enum BoxId : uint32_t { kWholeProjectId = 115, kCutsOnlyId = 105 };
-constexpr uint32_t kRequestFlags = 30;
+constexpr uint32_t kResetRequestFlags = 30;
 // A check box ticked and held so by the box above it.
 constexpr int32_t kTickedAndFixed = 2;
-constexpr int kMaxFailedReceives = 100;
 
 enum class ResetChoice { kCancelled, kConfirmed, kOpen };
 
@@ -59,8 +58,8 @@ class ResetRequest {
 };
 
 bool ResetRequest::open() {
-  vgsCheckBox whole(&wholeBox_, kWholeProjectId, text(kWholeProject), 1);
-  vgsCheckBox cuts(&cutsBox_, kCutsOnlyId, text(kCutsOnly), kTickedAndFixed);
+  vgsCheckBox whole(&wholeBox_, kWholeProjectId, text(kResetWholeProject), 1);
+  vgsCheckBox cuts(&cutsBox_, kCutsOnlyId, text(kResetCutsOnly), kTickedAndFixed);
   const int16_t line = vgsComponent::lineHeight();
   whole.setMaximumSize(kVgsMaxExtent, line);
   cuts.setMaximumSize(kVgsMaxExtent, line);
@@ -74,9 +73,9 @@ bool ResetRequest::open() {
   if (size.width < leastWidth) size.width = leastWidth;
   request_.width = size.width;
   request_.height = size.height;
-  request_.flags = kRequestFlags;
+  request_.flags = kResetRequestFlags;
   request_.queue = queue_.get();
-  request_.title = text(kTitle);
+  request_.title = text(kResetTitle);
   if (vreqCreateRequest(&request_) != 0) {
     request_ = VREQ_REQUEST{};
     return false;

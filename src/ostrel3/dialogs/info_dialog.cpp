@@ -18,11 +18,9 @@ namespace ostrel3 {
 
 namespace {
 
-enum StringId : int32_t { kRequestTitle = 386, kEditorName = 388, kCloseText = 404 };
+enum InfoDialogString : int32_t { kInfoRequestTitle = 386, kInfoEditorName = 388, kInfoCloseText = 404 };
 constexpr char kVersion[] = "1.1";
-constexpr uint32_t kRequestFlags = 0x10000E;
-// A queue that never delivers again would keep the request open for ever.
-constexpr int kMaxFailedReceives = 100;
+constexpr uint32_t kInfoRequestFlags = 0x10000E;
 
 std::u16string timeText(int32_t frames) {
   std::array<XCHAR, VG_TIME_TEXT_MAX + 1> text{};
@@ -42,7 +40,7 @@ const XCHAR* resource(RES_STRINGS strings, int32_t id) {
 
 InfoTexts ComposeInfoTexts(const MulticamOperator& op) {
   InfoTexts t;
-  t.title = InfoTitleLine(resource(op.strings.get(), kEditorName), kVersion);
+  t.title = InfoTitleLine(resource(op.strings.get(), kInfoEditorName), kVersion);
   t.project = InfoProjectText(op.projectSlot, op.projectName);
   t.length = timeText(op.projectLength / 2);
   t.cuts = DecimalText(CutsAwayFromFirstCamera(op.cutList));
@@ -81,9 +79,9 @@ class InfoRequest {
     const vgsSize size = root.minimumSize();
     request_.width = size.width;
     request_.height = size.height;
-    request_.flags = kRequestFlags;
-    request_.title = resource(strings, kRequestTitle);
-    request_.text2 = resource(strings, kCloseText);
+    request_.flags = kInfoRequestFlags;
+    request_.title = resource(strings, kInfoRequestTitle);
+    request_.text2 = resource(strings, kInfoCloseText);
     if (vreqCreateRequest(&request_) != 0) {
       request_ = VREQ_REQUEST{};
       return false;

@@ -10,14 +10,14 @@ namespace ostrel3 {
 
 namespace {
 
-enum StringId : int32_t {
-  kProjectLabel = 390,
-  kLengthLabel = 392,
-  kCutsLabel = 394,
-  kCameraHeading = 396,
-  kBlankHeading = 398,
-  kSoundHeading = 400,
-  kCutsHeading = 402,
+enum InfoLayoutString : int32_t {
+  kInfoProjectLabel = 390,
+  kInfoLengthLabel = 392,
+  kInfoCutsLabel = 394,
+  kInfoCameraHeading = 396,
+  kInfoBlankHeading = 398,
+  kInfoSoundHeading = 400,
+  kInfoCutsHeading = 402,
 };
 constexpr uint32_t kTextStyle = 17;
 constexpr uint32_t kGroupKind = 64;
@@ -73,10 +73,10 @@ vgsPanel* InfoLayout::group(const std::vector<vgsContainer*>& columns) {
 }
 
 InfoLayout::InfoLayout(const InfoTexts& t, RES_STRINGS strings) : strings_(strings) {
-  Texts labels = {resource(kProjectLabel), resource(kLengthLabel), resource(kCutsLabel)};
+  Texts labels = {resource(kInfoProjectLabel), resource(kInfoLengthLabel), resource(kInfoCutsLabel)};
   Texts values = {t.project.c_str(), t.length.c_str(), t.cuts.c_str()};
-  Texts names = {resource(kCameraHeading)}, lengths = {resource(kLengthLabel)}, blanks = {resource(kBlankHeading)},
-        sound = {resource(kSoundHeading)}, cuts = {resource(kCutsHeading)};
+  Texts names = {resource(kInfoCameraHeading)}, lengths = {resource(kInfoLengthLabel)}, blanks = {resource(kInfoBlankHeading)},
+        sound = {resource(kInfoSoundHeading)}, cuts = {resource(kInfoCutsHeading)};
   for (int k = 0; k < kInfoCameras; ++k) {
     names.push_back(t.cameraLine[k].c_str());
     lengths.push_back(t.cameraLength[k].c_str());

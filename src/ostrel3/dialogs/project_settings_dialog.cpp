@@ -24,12 +24,16 @@ namespace ostrel3 {
 
 namespace {
 
-enum StringId : int32_t { kTitle = 340, kNameLabel = 342, kSecondText = 352, kOpenProject = 380, kNotSaved = 383 };
-constexpr uint32_t kRequestFlags = 0x10000E;
+enum SettingsDialogString : int32_t {
+  kSettingsTitle = 340,
+  kSettingsNameLabel = 342,
+  kSettingsSecondText = 352,
+  kSettingsOpenProject = 380,
+  kSettingsNotSaved = 383,
+};
+constexpr uint32_t kSettingsRequestFlags = 0x10000E;
 constexpr int32_t kNameChars = 31;
 constexpr uint32_t kOkAlone = 2;
-// A queue that never delivers again would keep the request open for ever.
-constexpr int kMaxFailedReceives = 100;
 
 class SettingsDialog {
  public:
@@ -85,10 +89,10 @@ bool SettingsDialog::open() {
   const vgsSize size = root.minimumSize();
   request_.width = size.width;
   request_.height = size.height;
-  request_.flags = kRequestFlags;
+  request_.flags = kSettingsRequestFlags;
   request_.queue = queue_.get();
-  request_.title = text(kTitle);
-  request_.text2 = text(kSecondText);
+  request_.title = text(kSettingsTitle);
+  request_.text2 = text(kSettingsSecondText);
   if (vreqCreateRequest(&request_) != 0) {
     request_ = VREQ_REQUEST{};
     return false;
@@ -163,7 +167,7 @@ void SettingsDialog::editName() {
   const std::u16string offered = op_.projectName.substr(0, kNameChars);
   std::copy(offered.begin(), offered.end(), buffer.begin());
   VREQ_KEY request{};
-  request.title = text(kNameLabel);
+  request.title = text(kSettingsNameLabel);
   request.buffer = buffer.data();
   request.size = kNameChars;
   if (vreqKeyRequest(&request) != 0) {
@@ -186,8 +190,8 @@ void SettingsDialog::switchProject() {
   if (!op_.SaveProject()) {
     OS3_LOG(kLogFailed);
     VREQ_TEXT request{};
-    request.title = text(kOpenProject);
-    request.text = text(kNotSaved);
+    request.title = text(kSettingsOpenProject);
+    request.text = text(kSettingsNotSaved);
     request.flags = kOkAlone;
     if (vreqTextRequest(&request) != 0) OS3_LOG(kLogFailed);
     return;

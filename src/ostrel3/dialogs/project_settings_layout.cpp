@@ -12,17 +12,17 @@ namespace ostrel3 {
 
 namespace {
 
-enum StringId : int32_t {
-  kNameLabel = 342,
-  kCopyText = 353,
-  kCountLabel = 362,
-  kResetLabel = 476,
-  kChooseText = 380,
-  kTrimLabel = 382,
-  kExportText = 504,
-  kImportText = 506,
-  kArchivesText = 524,
-  kLivePictureText = 682,
+enum SettingsLayoutString : int32_t {
+  kLayoutNameLabel = 342,
+  kLayoutCopyText = 353,
+  kLayoutCountLabel = 362,
+  kLayoutResetLabel = 476,
+  kLayoutChooseText = 380,
+  kLayoutTrimLabel = 382,
+  kLayoutExportText = 504,
+  kLayoutImportText = 506,
+  kLayoutArchivesText = 524,
+  kLayoutLivePictureText = 682,
 };
 enum ElementId : uint32_t {
   kArchivesId = 97,
@@ -79,31 +79,31 @@ ProjectSettingsLayout::ProjectSettingsLayout(RES_STRINGS strings, RES_IMAGES ima
   root_.setInsets(margin, margin, margin, margin);
   // The slider and the popup share one label width, so that they line up.
   const int16_t labelWidth =
-      std::max(vgsComponent::labelWidth(resource(kCountLabel)), vgsComponent::labelWidth(resource(kTrimLabel)));
+      std::max(vgsComponent::labelWidth(resource(kLayoutCountLabel)), vgsComponent::labelWidth(resource(kLayoutTrimLabel)));
   const int16_t sixCells = static_cast<int16_t>(6 * vgsComponent::cellWidth() + 5 * vgConvertWidth(2));
 
-  add<vgsTextButton>(&e.chooseProject, kChooseId, resource(kChooseText));
-  auto* name = add<vgsStringGadget>(&e.name, 0u, resource(kNameLabel), v.name.c_str(), kNameFieldChars);
+  add<vgsTextButton>(&e.chooseProject, kChooseId, resource(kLayoutChooseText));
+  auto* name = add<vgsStringGadget>(&e.name, 0u, resource(kLayoutNameLabel), v.name.c_str(), kNameFieldChars);
   name->setMinimumSize(std::max(name->minimumSize().width, sixCells), vgsComponent::lineHeight());
-  add<vgsTextButton>(&e.copyToSlot, kCopyId, resource(kCopyText));
-  auto* reset = add<vgsImageButton>(&e.reset, kResetId, images, kResetImage, 0u, resource(kResetLabel));
+  add<vgsTextButton>(&e.copyToSlot, kCopyId, resource(kLayoutCopyText));
+  auto* reset = add<vgsImageButton>(&e.reset, kResetId, images, kResetImage, 0u, resource(kLayoutResetLabel));
   // A picture lower than a text line would leave the button out of the dialog.
   reset->setMinimumSize(reset->minimumSize().width, vgsComponent::lineHeight());
-  add<vgsTextButton>(&e.archives, kArchivesId, resource(kArchivesText));
+  add<vgsTextButton>(&e.archives, kArchivesId, resource(kLayoutArchivesText));
   add<vgsPanelInterDim>();
-  add<vgsTextButton>(&e.exportToMedium, kExportId, resource(kExportText));
-  add<vgsTextButton>(&e.importFromMedium, kImportId, resource(kImportText));
+  add<vgsTextButton>(&e.exportToMedium, kExportId, resource(kLayoutExportText));
+  add<vgsTextButton>(&e.importFromMedium, kImportId, resource(kLayoutImportText));
   add<vgsPanelInterDim>();
-  auto* trim = add<vgsSlider>(&e.trimLength, 0u, resource(kTrimLabel), labelWidth, 0, v.maxTrimLength, v.trimLength,
+  auto* trim = add<vgsSlider>(&e.trimLength, 0u, resource(kLayoutTrimLabel), labelWidth, 0, v.maxTrimLength, v.trimLength,
                                0u, vgSliderCallbackFramesTime);
   // The dialog opens at its smallest size: the slider keeps room to be moved beside its time.
   trim->setMinimumSize(trim->preferredSize().width, vgsComponent::lineHeight());
   if (v.offerLivePicture)
-    add<vgsCheckBox>(&e.livePicture, kLivePictureId, resource(kLivePictureText), v.showOutPreview ? 1 : 0);
+    add<vgsCheckBox>(&e.livePicture, kLivePictureId, resource(kLayoutLivePictureText), v.showOutPreview ? 1 : 0);
   // A count the popup does not offer shows its first entry.
   const int32_t entry = CameraCountEntry(v.sceneCount);
   add<vgsPopup>(&e.cameraCount, kCountId, &countList_, entry < static_cast<int32_t>(kCameraCountChoices.size()) ? entry : 0,
-                resource(kCountLabel), labelWidth);
+                resource(kLayoutCountLabel), labelWidth);
 }
 
 }  // namespace ostrel3

@@ -9,6 +9,7 @@
 #include "ostrel3/display/overview_gate.h"
 #include "ostrel3/display/timeline_geometry.h"
 #include "ostrel3/shell/log.h"
+#include "ostrel3/shell/refresh_pause.h"
 #include "ostrel3/shell/operator.h"
 #include "savecliprect.h"
 
@@ -26,23 +27,6 @@ constexpr int32_t kMarkerAtPosition = 102;
 constexpr int32_t kMarkerOnCut = 104;
 constexpr int32_t kMarkerMovingCut = 106;
 constexpr int16_t kMarkerBelowBar = 2;
-
-// Screen refresh is held back while the overview is drawn, and given back on
-// every way out.
-class RefreshPause {
- public:
-  explicit RefreshPause(int32_t monitor) : monitor_(monitor) {
-    if (vgDisableRefresh(monitor_) != 0) OS3_LOG(kLogFailed);
-  }
-  ~RefreshPause() {
-    if (vgEnableRefresh(monitor_) != 0) OS3_LOG(kLogFailed);
-  }
-  RefreshPause(const RefreshPause&) = delete;
-  RefreshPause& operator=(const RefreshPause&) = delete;
-
- private:
-  int32_t monitor_;
-};
 
 int16_t at(int32_t origin, int64_t offset) { return static_cast<int16_t>(origin + offset); }
 

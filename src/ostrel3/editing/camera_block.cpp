@@ -6,6 +6,7 @@
 #include "host/res.h"
 #include "host/vg.h"
 #include "ostrel3/shell/element_slots.h"
+#include "ostrel3/shell/refresh_pause.h"
 #include "ostrel3/shell/log.h"
 #include "ostrel3/shell/operator.h"
 
@@ -20,18 +21,6 @@ int lastShownCamera = -1;
 constexpr int32_t kBackgroundColour = 2;
 constexpr int32_t kSyncedImage = 126;
 constexpr int32_t kNotSyncedImage = 122;
-
-// Screen updates wait until the whole block is drawn.
-class RefreshPause {
- public:
-  RefreshPause() : monitor_(vgGetDefaultMonitor()) { vgDisableRefresh(monitor_); }
-  ~RefreshPause() { vgEnableRefresh(monitor_); }
-  RefreshPause(const RefreshPause&) = delete;
-  RefreshPause& operator=(const RefreshPause&) = delete;
-
- private:
-  int32_t monitor_;
-};
 
 void change(VG_PANEL panel, VG_ELEMENT element, int32_t tag, intptr_t value) {
   if (element && vgChangeElement(panel, element, tag, value, 1) == -1) OS3_LOG(kLogFailed);

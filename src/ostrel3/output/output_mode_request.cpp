@@ -20,23 +20,28 @@ namespace ostrel3 {
 
 namespace {
 
-enum StringId : int32_t { kTitle = 366, kHeader = 423, kReplace = 424, kAppend = 426, kInsert = 428, kTransitions = 600 };
+enum OutputModeString : int32_t {
+  kOutputModeTitle = 366,
+  kOutputModeHeader = 423,
+  kOutputModeReplace = 424,
+  kOutputModeAppend = 426,
+  kOutputModeInsert = 428,
+  kOutputModeTransitions = 600,
+};
 // The host's request flags: OK and cancel, OK held disabled until enabled.
-constexpr uint32_t kRequestFlags = 0x41E;
+constexpr uint32_t kOutputModeRequestFlags = 0x41E;
 constexpr size_t kHeaderChars = 255;
-// A queue that never delivers again would keep the request open for ever.
-constexpr int kMaxFailedReceives = 100;
 
 struct ModeBox {
   uint32_t shortcut;
-  StringId text;
+  OutputModeString text;
   OutputMode mode;
 };
 // Top to bottom, as the request shows them.
 constexpr std::array<ModeBox, 3> kModeBoxes = {{
-    {'c', kReplace, kOutputReplace},
-    {'a', kAppend, kOutputAppend},
-    {'i', kInsert, kOutputInsertAtCurrent},
+    {'c', kOutputModeReplace, kOutputReplace},
+    {'a', kOutputModeAppend, kOutputAppend},
+    {'i', kOutputModeInsert, kOutputInsertAtCurrent},
 }};
 
 class OutputModeRequest {
@@ -76,14 +81,14 @@ class OutputModeRequest {
 
 bool OutputModeRequest::open() {
   std::array<XCHAR, kHeaderChars + 1> header{};
-  if (snxprintf(header.data(), header.size(), text(kHeader), static_cast<int>(cutCount_)) < 0) OS3_LOG(kLogFailed);
+  if (snxprintf(header.data(), header.size(), text(kOutputModeHeader), static_cast<int>(cutCount_)) < 0) OS3_LOG(kLogFailed);
 
   const int16_t line = vgsComponent::lineHeight();
   // Every row keeps the same distance to the next one.
   const int16_t rowGap = vgConvertWidth(4);
   vgsBoxTextLine headerLine(header.data());
   headerLine.setGaps(0, rowGap);
-  vgsTextButton transitions(&transitionsButton_, '1', text(kTransitions));
+  vgsTextButton transitions(&transitionsButton_, '1', text(kOutputModeTransitions));
   transitions.setGaps(rowGap, 0);
   vgsCheckBox transitionsOn(&transitionsSwitch_, '3', nullptr, transitionPicker().transitionsEnabled ? 1 : 0);
   const int16_t switchWidth = vgConvertGadgetWidth(32);
@@ -111,9 +116,9 @@ bool OutputModeRequest::open() {
   const vgsSize size = column.minimumSize();
   request_.width = size.width;
   request_.height = size.height;
-  request_.flags = kRequestFlags;
+  request_.flags = kOutputModeRequestFlags;
   request_.queue = queue_.get();
-  request_.title = text(kTitle);
+  request_.title = text(kOutputModeTitle);
   if (vreqCreateRequest(&request_) != 0) {
     OS3_LOG(kLogFailed);
     request_ = VREQ_REQUEST{};

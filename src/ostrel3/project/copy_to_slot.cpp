@@ -15,7 +15,13 @@ namespace ostrel3 {
 
 namespace {
 
-enum StringId : int32_t { kTitle = 353, kReplaceQuestion = 372, kCopied = 374, kNotCopied = 376, kCopySuffix = 378 };
+enum CopyString : int32_t {
+  kCopyTitle = 353,
+  kCopyReplaceQuestion = 372,
+  kCopyCopied = 374,
+  kCopyNotCopied = 376,
+  kCopySuffix = 378,
+};
 // The host's yes/no request and its answers.
 constexpr uint32_t kYesNo = 0x43;
 constexpr uint32_t kOkAlone = 2;
@@ -29,7 +35,7 @@ const XCHAR* text(RES_STRINGS strings, int32_t id) {
 // The answer of a message request, or nullopt when it could not be shown.
 std::optional<int32_t> ask(RES_STRINGS strings, int32_t id, uint32_t flags) {
   VREQ_TEXT request{};
-  request.title = text(strings, kTitle);
+  request.title = text(strings, kCopyTitle);
   request.text = text(strings, id);
   request.flags = flags;
   if (vreqTextRequest(&request) != 0) {
@@ -48,7 +54,7 @@ void MulticamOperator::CopyProjectToSlot() {
     target = ChooseProjectSlot(strings.get(), projectSlot, projectName, true, readSummary);
     if (target < 0) return;
     if (ReadProjectSummary(target).empty) break;
-    const std::optional<int32_t> answer = ask(strings.get(), kReplaceQuestion, kYesNo);
+    const std::optional<int32_t> answer = ask(strings.get(), kCopyReplaceQuestion, kYesNo);
     if (!answer) return;
     if (*answer == kYes) break;
     // "No" lets the user pick another slot; closing the question ends the command.
@@ -61,7 +67,7 @@ void MulticamOperator::CopyProjectToSlot() {
   projectSlot = ownSlot;
   projectName = ownName;
   if (!saved) OS3_LOG(kLogFailed);
-  ask(strings.get(), saved ? kCopied : kNotCopied, kOkAlone);
+  ask(strings.get(), saved ? kCopyCopied : kCopyNotCopied, kOkAlone);
 }
 
 }  // namespace ostrel3

@@ -14,10 +14,6 @@ namespace ostrel3 {
 
 namespace {
 
-// A queue that never delivers again would keep the operator on screen for
-// ever; after this many failed receives in a row the loop saves and leaves.
-constexpr int kMaxFailedReceives = 100;
-
 constexpr uint16_t kSpaceKey = 0x20;
 constexpr uint16_t kHoldKey = 0x68;
 constexpr uint32_t kHoldQualifier = 0x800;
@@ -41,6 +37,7 @@ void MulticamOperator::RunEventLoop() {
     }
     if (vgMsgQReceive2(&message, -1, eventQueue.get()) != static_cast<int32_t>(kMessageSize)) {
       OS3_LOG(kLogFailed);
+      // A queue that no longer delivers must not keep the operator on screen.
       if (++failedReceives >= kMaxFailedReceives) saveAndLeave();
       continue;
     }

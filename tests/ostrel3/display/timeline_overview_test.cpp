@@ -17,7 +17,7 @@ namespace {
 using ostrel3::CutList;
 using ostrel3::MulticamOperator;
 
-constexpr int16_t kLeft = 20, kTop = 10, kWidth = 500;
+constexpr int16_t kStripLeft = 20, kStripTop = 10, kStripWidth = 500;
 constexpr uint32_t kTickArgb = 0xFFB7B7B7u;
 
 class TimelineOverviewTest : public ostrel3_test::DisplayTest {
@@ -38,7 +38,7 @@ class TimelineOverviewTest : public ostrel3_test::DisplayTest {
     panel = vgCreatePanel(0, 100, 600, 1600, 120, 0, 0, 0);
     ASSERT_EQ(vgGetPanelRect(panel, &place), 0);
     op->timeTextWidth = 80;
-    setWidth(kWidth);
+    setWidth(kStripWidth);
     show({{0, 0}}, 0, 249);
     // No host tick can be this one: the first unforced drawing is due.
     ostrel3::lastOverviewTick = UINT32_MAX;
@@ -52,7 +52,7 @@ class TimelineOverviewTest : public ostrel3_test::DisplayTest {
 
   void setWidth(int16_t width) {
     const auto height = static_cast<int16_t>(op->textLineHeight + op->timelineGap + 2 + 24 + op->timelineMargin);
-    op->timelineArea = {panel, VG_RECT{kLeft, kTop, width, height}};
+    op->timelineArea = {panel, VG_RECT{kStripLeft, kStripTop, width, height}};
     bands = ostrel3::BandsOf(height, op->textLineHeight, op->timelineGap, op->timelineMargin);
   }
   void show(CutList cuts, int32_t zoomIn, int32_t zoomOut) {
@@ -63,7 +63,7 @@ class TimelineOverviewTest : public ostrel3_test::DisplayTest {
   void empty(int camera) { ostrel3::ClearCameraSlot(op->cameras[camera]); }
 
   // A pixel of the timeline, relative to its corner.
-  uint32_t at(int column, int row) { return pixel(place.x + kLeft + column, place.y + kTop + row); }
+  uint32_t at(int column, int row) { return pixel(place.x + kStripLeft + column, place.y + kStripTop + row); }
   uint32_t stripOf(int column) { return at(column, bands.barTop); }
   uint32_t bodyOf(int column) { return at(column, bands.barTop + 6); }
   uint32_t colourOf(int camera) const { return hostsim::yuvToArgb(op->cameras[camera].colour); }
@@ -80,7 +80,7 @@ class TimelineOverviewTest : public ostrel3_test::DisplayTest {
       char text[64] = {};
       int panelId = 0, x = 0, y = 0, w = 0;
       std::sscanf(call.c_str(), "vgBoxText(%d, \"%63[^\"]\", %d, %d, %d", &panelId, text, &x, &y, &w);
-      out.push_back(std::string(text) + "@" + std::to_string(x - kLeft) + "+" + std::to_string(w));
+      out.push_back(std::string(text) + "@" + std::to_string(x - kStripLeft) + "+" + std::to_string(w));
     }
     return out;
   }
@@ -144,7 +144,7 @@ TEST_F(TimelineOverviewTest, AFarCutEndsAtTheRightEdgeInsteadOfWrapping) {
   for (const auto& call : host().calls().traceOf({"vgRectFill"})) {
     int p = 0, x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     ASSERT_EQ(std::sscanf(call.c_str(), "vgRectFill(%d, %d, %d, %d, %d)", &p, &x0, &y0, &x1, &y1), 5) << call;
-    EXPECT_TRUE(kLeft <= x0 && x0 <= x1 && x1 < kLeft + 1500) << call;
+    EXPECT_TRUE(kStripLeft <= x0 && x0 <= x1 && x1 < kStripLeft + 1500) << call;
   }
   EXPECT_EQ(stripOf(1499), colourOf(0));
   EXPECT_EQ(bodyOf(1499), gui(7));
@@ -177,7 +177,7 @@ TEST_F(TimelineOverviewTest, TheMarkerShowsWhetherThePositionIsOnACutOrACutIsMov
               std::vector<std::string>{"vgGetScaledResImage(" + std::to_string(op->images.get()) + ", " + id +
                                        ", 0, 0, 1)"})
         << c.what;
-    const int x = kLeft + c.frame * 2 - 5, y = kTop + bands.barTop + bands.barHeight - 20 + 2;
+    const int x = kStripLeft + c.frame * 2 - 5, y = kStripTop + bands.barTop + bands.barHeight - 20 + 2;
     EXPECT_EQ(host().calls().traceOf({"vgWriteResImage"}),
               std::vector<std::string>{"vgWriteResImage(" + std::to_string(panel) + ", ptr, " + std::to_string(x) +
                                        ", " + std::to_string(y) + ")"})
@@ -200,9 +200,9 @@ TEST_F(TimelineOverviewTest, AnEmptyProjectDrawsOnlyBackgroundsAndAZoomBarInside
   // The indicator keeps 6 pixels on the left and 108 on the right free.
   const int row = bands.zoomTop + 4;
   const uint32_t highlight = hostsim::yuvToArgb(op->highlightColor);
-  EXPECT_EQ(columnsOf(row, 0, kWidth - 1, highlight), kWidth - 114);
+  EXPECT_EQ(columnsOf(row, 0, kStripWidth - 1, highlight), kStripWidth - 114);
   EXPECT_EQ(at(6, row), highlight);
-  EXPECT_EQ(at(kWidth - 109, row), highlight);
+  EXPECT_EQ(at(kStripWidth - 109, row), highlight);
 }
 
 TEST_F(TimelineOverviewTest, RedrawsInOneTickDrawOnceUnlessForced) {

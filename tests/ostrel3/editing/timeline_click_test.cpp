@@ -7,7 +7,7 @@ namespace {
 using ostrel3::CutList;
 using namespace ostrel3_test;
 
-struct ClickCase {
+struct TimelineClickCase {
   const char* what;
   CutList cuts;
   std::vector<int16_t> clicks;  ///< pixels right of the timeline's left edge
@@ -15,11 +15,11 @@ struct ClickCase {
   bool moving;
 };
 
-class TimelineClickTest : public CutEditingTest, public ::testing::WithParamInterface<ClickCase> {};
+class TimelineClickTest : public CutEditingTest, public ::testing::WithParamInterface<TimelineClickCase> {};
 
 // Frames 0 to 299 on 600 pixels: frame f lies on pixels 2f and 2f + 1.
 TEST_P(TimelineClickTest, ASecondClickOnALaterCutMovesIt) {
-  const ClickCase& c = GetParam();
+  const TimelineClickCase& c = GetParam();
   openWith(c.cuts, 0);
   for (int16_t x : c.clicks) op->HandleTimelineClick(x);
   EXPECT_EQ(op->position, c.position) << c.what;
@@ -32,11 +32,11 @@ const CutList kCuts{{0, 0}, {100, 1}, {200, 0}};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TimelineClickTest,
-    ::testing::Values(ClickCase{"within 10 pixels of a cut", kCuts, {209}, 100, false},
-                      ClickCase{"twice on a cut", kCuts, {209, 191}, 100, true},
-                      ClickCase{"twice on a frame", kCuts, {250, 250}, 125, false},
-                      ClickCase{"twice on frame 0", kCuts, {1, 1}, 0, false},
-                      ClickCase{"twice on the first cut", CutList{{50, 0}, {100, 1}}, {101, 101}, 50, false}));
+    ::testing::Values(TimelineClickCase{"within 10 pixels of a cut", kCuts, {209}, 100, false},
+                      TimelineClickCase{"twice on a cut", kCuts, {209, 191}, 100, true},
+                      TimelineClickCase{"twice on a frame", kCuts, {250, 250}, 125, false},
+                      TimelineClickCase{"twice on frame 0", kCuts, {1, 1}, 0, false},
+                      TimelineClickCase{"twice on the first cut", CutList{{50, 0}, {100, 1}}, {101, 101}, 50, false}));
 
 class EmptyProjectTest : public CutEditingTest, public ::testing::WithParamInterface<int32_t> {};
 
