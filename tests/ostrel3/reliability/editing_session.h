@@ -90,7 +90,8 @@ class SessionUser {
   void wait(int32_t ticks) { host_.user().addWait("wait", ticks); }
 
   // Shortcuts of the main panel's buttons and keys.
-  static constexpr uint32_t kPlay = 0x8000E01C, kStop = 0x4000E01B, kUndo = 0x4040007A, kRedo = 0x80400079;
+  static constexpr uint32_t kPlay = 0x8000E01C, kStop = 0x4000E01B, kUndo = 0x4040007A, kRedo = 0x80400079,
+                            kToStart = 0xE00A;
   static constexpr uint32_t cameraKey(int camera) { return 0x30 + uint32_t(camera); }
   static constexpr int32_t kJog = 0x10010;
   static constexpr int32_t cameraCommand(int camera) { return 0x10004 + camera; }
@@ -104,17 +105,19 @@ class SessionUser {
 inline constexpr uint32_t kSessionClips[] = {1001, 1002, 1003, 1004};
 
 /// A host for whole sessions: a test clock, four clips with claps.
-inline hostsim::HostConfig sessionConfig(const std::filesystem::path& home, bool trace) {
+inline hostsim::HostConfig sessionConfig(const std::filesystem::path& home, bool trace, int32_t clipLength,
+                                         hostsim::MonitorConfig monitor) {
   hostsim::HostConfig c;
   c.trace = trace;
   c.recordPlayback = trace;
   c.home = home;
   c.resourceDir = resourceDir();
   c.testClock = true;
-  c.clips = {{kSessionClips[0], "Stage left", 600, 100, 0},
-             {kSessionClips[1], "Stage right", 600, 60, 0},
-             {kSessionClips[2], "Audience", 600, 140, 0},
-             {kSessionClips[3], "Drums", 600, 85, 0}};
+  c.monitors = {monitor};
+  c.clips = {{kSessionClips[0], "Stage left", clipLength, 100, 0},
+             {kSessionClips[1], "Stage right", clipLength, 60, 0},
+             {kSessionClips[2], "Audience", clipLength, 140, 0},
+             {kSessionClips[3], "Drums", clipLength, 85, 0}};
   return c;
 }
 
@@ -205,8 +208,8 @@ inline int32_t runOperator(hostsim::Host& host, const std::string& what) {
 class SessionHost {
  public:
   /// Without the trace a run is several times faster; the calls are still counted.
-  explicit SessionHost(bool trace = false)
-      : home_(freshHome()), host_(std::make_unique<hostsim::Host>(sessionConfig(home_, trace))) {}
+  explicit SessionHost(bool trace = false, int32_t clipLength = 600, hostsim::MonitorConfig monitor = {})
+      : home_(freshHome()), host_(std::make_unique<hostsim::Host>(sessionConfig(home_, trace, clipLength, monitor))) {}
   ~SessionHost() {
     host_.reset();
     std::error_code ec;
