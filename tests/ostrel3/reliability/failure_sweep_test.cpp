@@ -109,13 +109,21 @@ Outcome refusedRun(const std::string& name, int nth, bool silent) {
   SessionHost s;
   s.host().calls().failNth(name, nth);
   ostrel3_test::queueWholeSession(s.host());
+  const size_t queued = s.host().user().pending();
   const int32_t result = ostrel3_test::runOperator(s.host(), "the session with " + what + " refused");
   if (!silent && s.host().calls().count(name) >= nth) {
     EXPECT_GT(warnings(s.host()), 0u) << what << ": no refusal or failure in the log";
   }
   EXPECT_EQ(s.host().liveHandles(), std::vector<std::string>{}) << what;
-  // Only the start builds the main object: a refusal later still ran a panel.
-  if (result == -1) return Outcome::ConstructionRefused;
+  if (result == -1) {
+    // A run that never showed its panel: the run step says so in its one
+    // uniform line, and the user never got to act.
+    const auto failures = s.host().log().callerLines(4);
+    EXPECT_TRUE(std::any_of(failures.begin(), failures.end(), [](const auto& l) { return l.file == "run.cpp"; }))
+        << what;
+    EXPECT_EQ(s.host().user().pending(), queued) << what << ": refused the start after the user acted";
+    return Outcome::ConstructionRefused;
+  }
   EXPECT_EQ(result, 0) << what;
   return s.host().media().storyboard().view().scenes.empty() ? Outcome::RefusedAndLogged : Outcome::Completed;
 }
