@@ -8,8 +8,8 @@
 #include <iostream>
 #include <random>
 
-#include "ostrel3/reliability/editing_session.h"
 #include "host/task.h"
+#include "ostrel3/reliability/editing_session.h"
 #include "ostrel3/shell/operator.h"
 
 namespace {
@@ -23,8 +23,10 @@ struct Sample {
 // What the checks after each step saw.
 struct Observations {
   std::vector<Sample> samples;
-  std::vector<std::string> faults;
-  int32_t lastTicks = 0;
+  std::vector<std::string> faults;  ///< the first few, each with its step
+  void fault(const std::string& what) {
+    if (faults.size() < 10) faults.push_back("step " + std::to_string(samples.size()) + ": " + what);
+  }
 };
 
 std::string cutListFault(const ostrel3::MulticamOperator& op) {
@@ -49,8 +51,8 @@ class LiveCutSoak : public ::testing::Test {
     host().user().addAction("check", [this](hostsim::Host& h) {
       const ostrel3::MulticamOperator* op = ostrel3::currentOperator.load();
       if (!op) return true;
-      if (std::string fault = cutListFault(*op); !fault.empty()) seen_.faults.push_back(fault);
-      if (op->undoHistory.size() > 32) seen_.faults.push_back("undo history of " + std::to_string(op->undoHistory.size()));
+      if (std::string fault = cutListFault(*op); !fault.empty()) seen_.fault(fault);
+      if (op->undoHistory.size() > 32) seen_.fault("undo history of " + std::to_string(op->undoHistory.size()));
       seen_.samples.push_back({h.liveHandles().size(), op->undoHistory.size(), op->cutList.size(), op->cutList.capacity()});
       return true;
     });
