@@ -98,6 +98,7 @@ CleanRun cleanRun() {
   }
   r.warnings = warnings(s.host());
   EXPECT_FALSE(s.host().media().storyboard().view().scenes.empty()) << "the clean session applies its edit";
+  EXPECT_EQ(s.host().user().pending(), 1u) << "the output ended the operator, leaving is left";
   EXPECT_EQ(s.host().liveHandles(), std::vector<std::string>{});
   return r;
 }
@@ -125,7 +126,10 @@ Outcome refusedRun(const std::string& name, int nth, bool silent) {
     return Outcome::ConstructionRefused;
   }
   EXPECT_EQ(result, 0) << what;
-  return s.host().media().storyboard().view().scenes.empty() ? Outcome::RefusedAndLogged : Outcome::Completed;
+  // The output ends the operator when it is written, before the user's last
+  // step (leaving), which is then the only one left.
+  const bool applied = !s.host().media().storyboard().view().scenes.empty() && s.host().user().pending() == 1;
+  return applied ? Outcome::Completed : Outcome::RefusedAndLogged;
 }
 
 class FailureSweep : public ::testing::TestWithParam<Shard> {};
