@@ -5,17 +5,18 @@
 // undoes and redoes, and applies the edit to the storyboard. A watchdog ends
 // the test program when a run hangs, so that a fault shows as a failure
 // instead of a stalled test run.
+#include <unistd.h>
+
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
-#include <filesystem>
-#include <memory>
-#include <unistd.h>
 
 #include "host/op.h"
 #include "hostsim/core/host.h"
