@@ -96,6 +96,9 @@ void writeReport(Host& host, const RunResult& r, const fs::path& out, size_t ste
                            {"ran", r.ran}, {"user_steps_left", stepsLeft}, {"log_lines", host.log().size()}};
   const std::optional<std::string> stopped = host.user().stoppedAt();
   report["script_stopped_at"] = stopped ? nlohmann::json(*stopped) : nlohmann::json(nullptr);
+  // Written after the operator ended and the steps left were done: whatever
+  // is still listed here the operator acquired and never released.
+  report["left_behind"] = host.liveHandles();
   std::ofstream(out / "run.json") << report.dump(2) << "\n";
 }
 

@@ -22,8 +22,11 @@ void PrepareTransitionPicker() {
   if (s.strings || s.images || s.queue || s.list.head) ReleaseTransitionPicker();
   s = TransitionPickerState{};
   s.strings = resLoadStrings("ostrel3");
+  if (!s.strings) OS3_LOG(kLogFailed);
   s.images = resLoadImages("ostrel3");
+  if (!s.images) OS3_LOG(kLogFailed);
   s.queue = msgQCreate(100, 44, 0);
+  if (!s.queue) OS3_LOG(kLogFailed);
   lstInit(&s.list);
 }
 

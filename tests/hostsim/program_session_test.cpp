@@ -57,6 +57,7 @@ TEST_F(ProgramSession, DumpsOfARunLandInTheOutputFolder) {
                 "dump trace trace.txt\n"),
             0)
       << read("stderr.txt");
+  EXPECT_EQ(json("out/run.json")["left_behind"], nlohmann::json::array()) << "a normal session releases everything";
   // The operator's main panel is open, with its elements.
   const nlohmann::json gui = json("out/gui.json");
   ASSERT_FALSE(gui["requests"].empty());
@@ -109,6 +110,31 @@ TEST_F(ProgramSession, TheOperatorDirectoryIsTheDefaultsUnlessTheScriptNamesItsO
   EXPECT_EQ(own["directory"][0]["settings"], (nlohmann::json{"Points", "Setting 2"}));
   EXPECT_EQ(own["directory"][0]["defaults"], "0510");
   EXPECT_TRUE(own["loaded"].empty());
+}
+
+// A refused host call ends the run with the operator's log line naming the
+// source that met it, and nothing acquired is left behind.
+TEST_F(ProgramSession, ARefusedCallIsLoggedAndLeavesNothingBehind) {
+  struct Case {
+    const char* lines;
+    int runResult;
+    const char* logLine;
+  };
+  const Case cases[] = {
+      // the operator's second queue: the main object cannot be built
+      {"host fail msgQCreate 2\n", -1, "level 4  run.cpp:"},
+      // the player refuses to start: the session goes on and leaves
+      {"host fail mainPlayInit\nclick \"Choose clip\"\nanswer scene 1001\nclick #0x8000E01C\nwait 10\n"
+       "click \"Leave\"\n",
+       0, "level 4  player_session.cpp:"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(run(std::string("clip 1001 \"Stage\" 500\n") + c.lines), 0) << c.lines << read("stderr.txt");
+    const nlohmann::json report = json("out/run.json");
+    EXPECT_EQ(report["run_result"], c.runResult) << c.lines;
+    EXPECT_EQ(report["left_behind"], nlohmann::json::array()) << c.lines;
+    EXPECT_NE(read("out/host.log").find(c.logLine), std::string::npos) << c.lines << read("out/host.log");
+  }
 }
 
 TEST_F(ProgramSession, ABadLineStopsTheScriptBeforeAnythingRuns) {

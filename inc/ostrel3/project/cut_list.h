@@ -28,6 +28,8 @@ class CutList {
   const_iterator begin() const { return entries_.begin(); }
   const_iterator end() const { return entries_.end(); }
   size_t size() const { return entries_.size(); }
+  /// Entries the list has room for without growing (what it holds in memory).
+  size_t capacity() const { return entries_.capacity(); }
   bool empty() const { return entries_.empty(); }
   void clear() { entries_.clear(); }
 

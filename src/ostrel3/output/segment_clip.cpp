@@ -72,14 +72,22 @@ AV_RECORD CopySegmentClip(AV_RECORD clip, int32_t start, int32_t end, int32_t ha
   SegmentWindow window = WindowOf(in, length, start, end);
   if (const int32_t drop = HeadFramesToDrop(window, handle); drop > 0) {
     // The copy keeps the frames after the split; the piece before goes.
+    // A refused split keeps the whole copy: the trim below still selects
+    // the segment, only with more material around it.
     if (const AV_RECORD head = nslSplitAVRecord(copy.get(), drop - 1)) {
       window = AfterHeadDropped(window, drop);
       DeleteOrLog(head);
+    } else {
+      OS3_LOG(kLogFailed);
     }
   }
   if (const int32_t point = TailSplitPoint(window, handle); point >= 0) {
     // The piece split off holds the segment; the rest of the copy goes.
-    if (const AV_RECORD head = nslSplitAVRecord(copy.get(), point)) copy.replaceWith(head);
+    if (const AV_RECORD head = nslSplitAVRecord(copy.get(), point)) {
+      copy.replaceWith(head);
+    } else {
+      OS3_LOG(kLogFailed);
+    }
   }
   if (nslEndAVRecordTrim(copy.get(), window.first, window.last) == -1) {
     OS3_LOG(kLogFailed);
