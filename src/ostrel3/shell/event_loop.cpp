@@ -15,7 +15,8 @@ namespace ostrel3 {
 namespace {
 
 // A queue that never delivers again would keep the operator on screen for
-// ever; after this many failed receives in a row the loop saves and leaves.
+// ever; after this many failed receives in a row the loop saves and leaves,
+// without offering to stay, as no click could reach the editor any more.
 constexpr int kMaxFailedReceives = 100;
 
 constexpr uint16_t kSpaceKey = 0x20;
@@ -41,7 +42,7 @@ void MulticamOperator::RunEventLoop() {
     }
     if (vgMsgQReceive2(&message, -1, eventQueue.get()) != static_cast<int32_t>(kMessageSize)) {
       OS3_LOG(kLogFailed);
-      if (++failedReceives >= kMaxFailedReceives) saveAndLeave();
+      if (++failedReceives >= kMaxFailedReceives) saveAndLeave(false);
       continue;
     }
     failedReceives = 0;
