@@ -29,6 +29,7 @@ bool isBlank(const char* text) {
 // which a reader turns back into the very characters it stands for.
 class ExactTextPrinter : public tinyxml2::XMLPrinter {
  public:
+  using XMLPrinter::Visit;
   bool Visit(const tinyxml2::XMLText& text) override {
     blankText_ = !text.CData() && isBlank(text.Value());
     const bool visited = XMLPrinter::Visit(text);
