@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 #include <sstream>
+#include <unordered_set>
 #include <utility>
 
 #include "hostsim/media/sources.h"
@@ -132,7 +133,9 @@ void parseHost(const Line& l, HostConfig& c) {
 // any recording, and small enough that adding a clip's length never overflows.
 constexpr int64_t kLastRecordingSecond = 253'402'300'799;
 
-void parseClip(const Line& l, HostConfig& c) {
+// `uids` holds the uid of every clip in c.clips, so that the check for a
+// uid used twice stays one look-up however many clips a script sets up.
+void parseClip(const Line& l, HostConfig& c, std::unordered_set<uint32_t>& uids) {
   ClipConfig clip;
   clip.uid = uint32_t(l.number(1, "a clip uid", 1, kWordMax));
   clip.name = l.quoted(2, "a clip name");
@@ -146,8 +149,7 @@ void parseClip(const Line& l, HostConfig& c) {
   const int64_t start = clip.recordedAt != 0 ? clip.recordedAt : derivedRecordingStart(clip.uid);
   if (clip.recordedUntil != 0 && clip.recordedUntil < start)
     l.fail("the recording end " + std::to_string(clip.recordedUntil) + " lies before its start " + std::to_string(start));
-  for (const auto& other : c.clips)
-    if (other.uid == clip.uid) l.fail("clip uid " + std::to_string(clip.uid) + " is used twice");
+  if (!uids.insert(clip.uid).second) l.fail("clip uid " + std::to_string(clip.uid) + " is used twice");
   c.clips.push_back(clip);
 }
 
@@ -381,6 +383,8 @@ Script parseScript(const std::string& text, HostConfig base) {
   const std::vector<std::string> lines = splitLines(text);
   // The setup's operators stand until the script names its own.
   bool ownOperators = false;
+  std::unordered_set<uint32_t> clipUids;
+  for (const ClipConfig& clip : s.config.clips) clipUids.insert(clip.uid);
   for (size_t i = 0; i < lines.size();) {
     const int number = static_cast<int>(i + 1);
     std::vector<Word> words;
@@ -398,7 +402,7 @@ Script parseScript(const std::string& text, HostConfig base) {
     } else if (verb == "storyboard") {
       script::parseStoryboard(l, s.config);
     } else if (verb == "clip") {
-      parseClip(l, s.config);
+      parseClip(l, s.config, clipUids);
     } else if (verb == "file") {
       i = parseFile(l, lines, i, s);
     } else if (verb == "operator") {

@@ -124,6 +124,42 @@ TEST(ScriptTest, MalformedLinesNameTheirLineAndTheProblem) {
   EXPECT_EQ(errorText("wait soon\n"), "expected a number of ticks, found \"soon\"");
 }
 
+// The check for a uid used twice once compared each clip with all before
+// it; a long list must still be taken whole and a repeat found wherever the
+// first use stands, also among the clips the host was set up with.
+TEST(ScriptTest, ManyClipsAreTakenAndARepeatedUidIsFoundWhereverItStands) {
+  constexpr uint32_t kClips = 100000;
+  std::string many;
+  for (uint32_t uid = kClips; uid >= 1; --uid) many += "clip " + std::to_string(uid) + " \"c\" 10\n";
+  const auto s = parseScript(many);
+  ASSERT_EQ(s.config.clips.size(), size_t(kClips));
+  EXPECT_EQ(s.config.clips.front().uid, kClips);
+  EXPECT_EQ(s.config.clips.back().uid, 1u);
+
+  hostsim::HostConfig base;
+  base.clips.push_back({});
+  base.clips.back().uid = 77;
+  struct Case {
+    std::string text;
+    hostsim::HostConfig base;
+    int line;
+  };
+  const Case cases[] = {
+      {many + "clip " + std::to_string(kClips) + " \"again\" 10\n", {}, int(kClips) + 1},
+      {many + "clip 1 \"again\" 10\n", {}, int(kClips) + 1},
+      {"clip 77 \"from the setup\" 10\n", base, 1},
+  };
+  for (const Case& c : cases) {
+    try {
+      parseScript(c.text, c.base);
+      ADD_FAILURE() << "no error for line " << c.line;
+    } catch (const ScriptError& e) {
+      EXPECT_EQ(e.line(), c.line);
+      EXPECT_NE(std::string(e.what()).find("is used twice"), std::string::npos) << e.what();
+    }
+  }
+}
+
 }  // namespace
 
 namespace {

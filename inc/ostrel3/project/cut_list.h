@@ -1,8 +1,9 @@
 #pragma once
 // The cut list: an ordered map from a frame to the camera shown from there
 // on. Kept as one sorted array: walking and normalising it stays linear and
-// cache-friendly however long the list grows, and the edits it sees (one cut
-// at a time, loads in ascending order) are cheap on an array.
+// cache-friendly however long the list grows. Edits come one cut at a time;
+// a whole list read from a file is sorted once (FromUnordered), so that a
+// file in any order loads in n log n.
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
@@ -93,11 +94,31 @@ class CutList {
     entries_.erase(std::next(out), entries_.end());
   }
 
+  /// The list that setting each entry in turn would give: sorted by frame,
+  /// and of entries at the same frame the last one given wins.
+  static CutList FromUnordered(Entries entries) {
+    // Stable, so that equal frames keep the order they were given in.
+    if (!std::is_sorted(entries.begin(), entries.end(), byFrame))
+      std::stable_sort(entries.begin(), entries.end(), byFrame);
+    CutList list;
+    list.entries_ = std::move(entries);
+    Entries& e = list.entries_;
+    if (e.empty()) return list;
+    auto out = e.begin();
+    for (auto it = std::next(e.begin()); it != e.end(); ++it) {
+      if (it->first == out->first) out->second = it->second;
+      else *++out = *it;
+    }
+    e.erase(std::next(out), e.end());
+    return list;
+  }
+
   bool operator==(const CutList& other) const = default;
 
  private:
   static bool before(const value_type& e, int32_t frame) { return e.first < frame; }
   static bool after(int32_t frame, const value_type& e) { return frame < e.first; }
+  static bool byFrame(const value_type& a, const value_type& b) { return a.first < b.first; }
   Entries entries_;
 };
 

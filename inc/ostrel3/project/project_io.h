@@ -40,12 +40,13 @@ std::string ProjectText(const ProjectDocument& project, TransitionsHook& transit
 
 /// Replaces the file at `path` with `text`. A file there that cannot be read
 /// as a project is first kept aside (logged); when that fails nothing is
-/// written. False (logged) on failure, the old file untouched.
-bool WriteProjectFile(const std::string& path, std::string_view text);
+/// written. False (logged) on failure, the old file untouched; then `error`,
+/// when given, holds the system's error number (0 when none is known).
+bool WriteProjectFile(const std::string& path, std::string_view text, int* error = nullptr);
 
 /// Deletes the project file at `path`, keeping an unreadable one aside first.
-/// True when no file remains there.
-bool RemoveProjectFile(const std::string& path);
+/// True when no file remains there; otherwise `error` as for WriteProjectFile.
+bool RemoveProjectFile(const std::string& path, int* error = nullptr);
 
 /// What the project file at `path` holds, for choosing a slot.
 ProjectSummary ReadProjectSummaryFile(const char* path);

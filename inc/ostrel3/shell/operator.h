@@ -228,6 +228,14 @@ class MulticamOperator {
   /// Prints the project into `text` when given (nothing touches the disk);
   /// otherwise saves it to `path`, or to the slot file of projectSlot when null.
   bool SaveProject(std::string* text = nullptr, const char* path = nullptr);
+  /// Why the last save to a file failed: the file (empty when no path could
+  /// be built) and the system's error number (0 when none is known).
+  struct SaveFailure {
+    std::string path;
+    int error = 0;
+  };
+  /// Set by every SaveProject; empty after one that succeeded.
+  SaveFailure lastSaveFailure;
   /// Resets the model and loads the slot file of projectSlot into it; a
   /// missing or unreadable file leaves an empty project. True unless the file
   /// has another root.
@@ -283,7 +291,14 @@ class MulticamOperator {
   void afterSettingsDialog(bool changed);
   void refresh(bool afterHistory);
   void rebuild();
-  void saveAndLeave();
+  /// Saves and ends the event loop. When the save fails the user is asked
+  /// whether to stay (unless `mayStay` is false, as when no message can come).
+  void saveAndLeave(bool mayStay = true);
+  /// Tells the user that the project could not be saved; true when the user
+  /// leaves anyway, false to stay in the editor.
+  bool leaveUnsaved();
+  bool printProject(std::string& text);
+  bool saveProjectTo(const std::string& target);
   void leave();
   void stepToCut(bool forward);
   bool fetchField(const CameraSlot& camera);

@@ -77,26 +77,35 @@ ProjectDocument MulticamOperator::CaptureProject() const {
 }
 
 bool MulticamOperator::SaveProject(std::string* text, const char* path) {
+  lastSaveFailure = {};
   try {
     std::string target;
     if (!text) {
       if (!path) path = ProjectFilePath(projectSlot);
       if (!path) return false;
       target = path;
-      // Four empty cameras are the state of a new project: no file is kept.
-      if (sceneCount == 4 && !hasCameraInFirstFour(cameras)) return RemoveProjectFile(target);
     }
-    std::string printed = ProjectText(CaptureProject(), *transitionsHook);
-    if (printed.empty()) return false;
-    if (text) {
-      *text = std::move(printed);
-      return true;
-    }
-    return WriteProjectFile(target, printed);
+    const bool saved = text ? printProject(*text) : saveProjectTo(target);
+    if (!saved) lastSaveFailure.path = target;
+    return saved;
   } catch (...) {
     OS3_LOG(kLogFailed);
     return false;
   }
+}
+
+bool MulticamOperator::printProject(std::string& text) {
+  std::string printed = ProjectText(CaptureProject(), *transitionsHook);
+  if (printed.empty()) return false;
+  text = std::move(printed);
+  return true;
+}
+
+bool MulticamOperator::saveProjectTo(const std::string& target) {
+  // Four empty cameras are the state of a new project: no file is kept.
+  if (sceneCount == 4 && !hasCameraInFirstFour(cameras)) return RemoveProjectFile(target, &lastSaveFailure.error);
+  std::string printed;
+  return printProject(printed) && WriteProjectFile(target, printed, &lastSaveFailure.error);
 }
 
 bool MulticamOperator::LoadProjectSlot() {

@@ -27,13 +27,20 @@ bool fileHasBytes(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && st.st_size > 0;
 }
 
+// The cause of the failure just seen, taken before a log line may change it.
+void noteError(int* error) {
+  if (error) *error = errno;
+}
+
 // True when what is at `path` may be replaced: nothing, an empty file, or a
 // file the operator can read. Anything else is copied aside first.
-bool keepUnreadableAside(const std::string& path) {
+bool keepUnreadableAside(const std::string& path, int* error) {
   if (!fileHasBytes(path)) return true;
   tinyxml2::XMLDocument old;
   if (old.LoadFile(path.c_str()) == tinyxml2::XML_SUCCESS && FindRoot(old)) return true;
+  errno = 0;
   if (!KeepCopyAside(path)) {
+    noteError(error);
     OS3_LOG(kLogFailed);
     return false;
   }
@@ -77,18 +84,23 @@ std::string ProjectText(const ProjectDocument& project, TransitionsHook& transit
   return text;
 }
 
-bool WriteProjectFile(const std::string& path, std::string_view text) {
-  if (!keepUnreadableAside(path)) return false;
+bool WriteProjectFile(const std::string& path, std::string_view text, int* error) {
+  if (error) *error = 0;
+  if (!keepUnreadableAside(path, error)) return false;
+  errno = 0;
   if (!WriteFileAtomically(path, text)) {
+    noteError(error);
     OS3_LOG(kLogFailed);
     return false;
   }
   return true;
 }
 
-bool RemoveProjectFile(const std::string& path) {
-  if (!keepUnreadableAside(path)) return false;
+bool RemoveProjectFile(const std::string& path, int* error) {
+  if (error) *error = 0;
+  if (!keepUnreadableAside(path, error)) return false;
   if (std::remove(path.c_str()) != 0 && errno != ENOENT) {
+    noteError(error);
     OS3_LOG(kLogFailed);
     return false;
   }

@@ -4,6 +4,7 @@
 #include <tinyxml2.h>
 
 #include <cstring>
+#include <utility>
 
 #include "ostrel3/project/decimal.h"
 #include "ostrel3/shell/log.h"
@@ -82,9 +83,11 @@ void pointAttributes(const XMLElement& p, int32_t& tc, int32_t& cam) {
   }
 }
 
-// A later point at the same position replaces an earlier one.
+// A later point at the same position replaces an earlier one. The points
+// are gathered first and sorted once: inserting each into the sorted list
+// would cost a shift of the whole list per point in a file stored backwards.
 CutList readPoints(const XMLElement& points) {
-  CutList cuts;
+  CutList::Entries cuts;
   for (const XMLElement* p = points.FirstChildElement("point"); p; p = p->NextSiblingElement()) {
     int32_t tc = 0;
     int32_t cam = 0;
@@ -93,9 +96,9 @@ CutList readPoints(const XMLElement& points) {
       OS3_LOG(kLogFailed);
       continue;
     }
-    cuts.insert_or_assign(tc, cam);
+    cuts.emplace_back(tc, cam);
   }
-  return cuts;
+  return CutList::FromUnordered(std::move(cuts));
 }
 
 std::optional<ZoomWindow> readZoom(const XMLElement& root) {

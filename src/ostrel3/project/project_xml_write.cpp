@@ -2,6 +2,9 @@
 // order the readers of older files expect.
 #include <tinyxml2.h>
 
+#include <cctype>
+#include <cstdio>
+
 #include "ostrel3/project/project_document.h"
 #include "ostrel3/project/utf8.h"
 
@@ -11,6 +14,58 @@ namespace {
 
 using tinyxml2::XMLDocument;
 using tinyxml2::XMLElement;
+
+bool isBlank(const char* text) {
+  if (!text || !*text) return false;
+  for (; *text; ++text)
+    if (!std::isspace(static_cast<unsigned char>(*text))) return false;
+  return true;
+}
+
+// A reader turns a carriage return in text or in an attribute into a line
+// feed, and drops text made only of blanks: a name holding either would
+// come back changed after one save and load. This printer writes every
+// carriage return, and the blanks of such text, as character references,
+// which a reader turns back into the very characters it stands for.
+class ExactTextPrinter : public tinyxml2::XMLPrinter {
+ public:
+  using XMLPrinter::Visit;
+  bool Visit(const tinyxml2::XMLText& text) override {
+    blankText_ = !text.CData() && isBlank(text.Value());
+    const bool visited = XMLPrinter::Visit(text);
+    blankText_ = false;
+    return visited;
+  }
+
+ protected:
+  using XMLPrinter::Write;
+  void Write(const char* data, size_t size) override {
+    size_t run = 0;
+    for (size_t i = 0; i < size; ++i) {
+      if (!needsReference(data[i])) continue;
+      XMLPrinter::Write(data + run, i - run);
+      writeReference(data[i]);
+      run = i + 1;
+    }
+    XMLPrinter::Write(data + run, size - run);
+  }
+  void Putc(char ch) override {
+    if (needsReference(ch)) writeReference(ch);
+    else XMLPrinter::Putc(ch);
+  }
+
+ private:
+  bool needsReference(char c) const {
+    return c == '\r' || (blankText_ && std::isspace(static_cast<unsigned char>(c)));
+  }
+  void writeReference(char c) {
+    char reference[8];
+    const int length = std::snprintf(reference, sizeof reference, "&#%d;", static_cast<int>(c));
+    XMLPrinter::Write(reference, static_cast<size_t>(length));
+  }
+
+  bool blankText_ = false;
+};
 
 XMLElement* addChild(XMLDocument& doc, XMLElement& parent, const char* name) {
   XMLElement* e = doc.NewElement(name);
@@ -76,7 +131,7 @@ XMLElement* WriteProjectXml(const ProjectDocument& project, XMLDocument& doc) {
 }
 
 std::string PrintXml(const XMLDocument& doc) {
-  tinyxml2::XMLPrinter printer;
+  ExactTextPrinter printer;
   doc.Print(&printer);
   const char* text = printer.CStr();
   if (!text) return {};

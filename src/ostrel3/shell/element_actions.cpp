@@ -175,6 +175,11 @@ void MulticamOperator::apply(bool saveOnSuccess) {
   }
   if (saveOnSuccess) saveAndLeave();
   else keepRunning = false;
+  if (keepRunning) {
+    // The project could not be saved and the user stays: scrubbing comes back.
+    ScrubStart();
+    ScrubUpdate(true);
+  }
 }
 
 }  // namespace ostrel3

@@ -37,8 +37,9 @@ void MulticamOperator::RunEventLoop() {
     }
     if (vgMsgQReceive2(&message, -1, eventQueue.get()) != static_cast<int32_t>(kMessageSize)) {
       OS3_LOG(kLogFailed);
-      // A queue that no longer delivers must not keep the operator on screen.
-      if (++failedReceives >= kMaxFailedReceives) saveAndLeave();
+      // A queue that no longer delivers must not keep the operator on screen;
+      // it leaves without offering to stay, as no click could reach it.
+      if (++failedReceives >= kMaxFailedReceives) saveAndLeave(false);
       continue;
     }
     failedReceives = 0;

@@ -4,9 +4,13 @@
 
 namespace ostrel3 {
 
-void MulticamOperator::saveAndLeave() {
+void MulticamOperator::saveAndLeave(bool mayStay) {
   PlayStop(false);
-  if (!SaveProject()) OS3_LOG(kLogFailed);
+  if (!SaveProject()) {
+    OS3_LOG(kLogFailed);
+    // The work exists nowhere else: the user decides whether it is given up.
+    if (mayStay && !leaveUnsaved()) return;
+  }
   SaveSettings();
   settingsChanged = false;
   keepRunning = false;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ostrel3/project/project_document.h"
+#include "ostrel3/project/project_import.h"
 #include "support/host_fixture.h"
 
 namespace {
@@ -186,6 +187,77 @@ TEST_F(ProjectXmlTest, CutPointsReadInOrderWithLaterDuplicatesWinning) {
                     "<mark tc=\"30\" cam=\"3\"/><point tc=\"40\" cam=\"8\"/><point tc=\"50\" cam=\"-1\"/></points>"));
   EXPECT_EQ(p.points, (CutList{{0, 2}, {10, 0}, {30, 3}}));
   EXPECT_EQ(logCount(4), 2u);
+}
+
+// Points stored in any order come back sorted, and at one position the
+// point read later still wins, however far apart the two stand in the file.
+TEST_F(ProjectXmlTest, PointsInAnyOrderAreSortedWithTheLaterDuplicateWinning) {
+  struct Case {
+    const char* what;
+    std::string points;
+    CutList expected;
+  };
+  const Case cases[] = {
+      {"descending", "<point tc=\"30\" cam=\"3\"/><point tc=\"20\" cam=\"2\"/><point tc=\"10\" cam=\"1\"/>",
+       CutList{{10, 1}, {20, 2}, {30, 3}}},
+      {"descending, duplicate later", "<point tc=\"30\" cam=\"3\"/><point tc=\"10\" cam=\"1\"/><point tc=\"30\" cam=\"5\"/>",
+       CutList{{10, 1}, {30, 5}}},
+      {"duplicate first in the file", "<point tc=\"5\" cam=\"4\"/><point tc=\"9\" cam=\"1\"/><point tc=\"1\"/>"
+                                      "<point tc=\"5\" cam=\"6\"/><point tc=\"5\" cam=\"7\"/>",
+       CutList{{1, 0}, {5, 7}, {9, 1}}},
+      {"negative and extreme frames", "<point tc=\"2147483647\" cam=\"1\"/><point tc=\"-2147483648\" cam=\"2\"/>"
+                                      "<point tc=\"0\" cam=\"3\"/>",
+       CutList{{-2147483647 - 1, 2}, {0, 3}, {2147483647, 1}}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(readOk(inRoot("<points>" + c.points + "</points>")).points, c.expected) << c.what;
+}
+
+// A file stored backwards once cost a shift of the whole list per point;
+// every point must still land, in order, with the later duplicates winning.
+TEST_F(ProjectXmlTest, ALongDescendingFileReadsWhole) {
+  constexpr int kPoints = 200000;
+  std::string body = "<points>";
+  for (int i = kPoints - 1; i >= 0; --i)
+    body += "<point tc=\"" + std::to_string(i * 2) + "\" cam=\"" + std::to_string(i % 8) + "\"/>";
+  body += "<point tc=\"0\" cam=\"5\"/></points>";
+  const ProjectDocument p = readOk(inRoot(body));
+  ASSERT_TRUE(p.points.has_value());
+  ASSERT_EQ(p.points->size(), size_t(kPoints));
+  int32_t expectedFrame = 0;
+  for (const auto& [tc, cam] : *p.points) {
+    ASSERT_EQ(tc, expectedFrame);
+    ASSERT_EQ(cam, tc == 0 ? 5 : (tc / 2) % 8);
+    expectedFrame += 2;
+  }
+}
+
+// A reader turns a carriage return into a line feed and drops text of
+// blanks only: such names once came back changed after one save and load.
+TEST_F(ProjectXmlTest, NamesSurviveASaveAndALoadExactly) {
+  const std::u16string names[] = {u"a\rb",        u"a\r\nb", u"a\nb",   u"\r",         u"\r\n",
+                                  u"  lead and trail  ", u" ",   u"   ",   u"\t",        u" \t\r\n ",
+                                  u"tab\there",      u"\u00c4rger \u65e5\u672c \U0001F3AC",   u"<&>\"'",
+                                  u"&#13; stays text"};
+  for (const std::u16string& name : names) {
+    ProjectDocument p;
+    p.name = name;
+    p.scenes.push_back(SceneRecord{});
+    p.scenes.back().uid = 9;
+    p.scenes.back().clipName = name;
+    const std::string text = print(p);
+    const ProjectDocument back = readOk(text);
+    EXPECT_EQ(back.name, name) << text;
+    ASSERT_EQ(back.scenes.size(), 1u) << text;
+    EXPECT_EQ(back.scenes[0].clipName, name) << text;
+    // An import reads the clip names the same way.
+    tinyxml2::XMLDocument doc;
+    ASSERT_EQ(doc.Parse(text.c_str()), tinyxml2::XML_SUCCESS);
+    const auto imported = ostrel3::ReadImportXml(doc);
+    ASSERT_TRUE(imported.has_value());
+    ASSERT_EQ(imported->scenes.size(), 1u);
+    EXPECT_EQ(imported->scenes[0].clipName, name) << text;
+  }
+  EXPECT_EQ(logCount(4), 0u);
 }
 
 TEST_F(ProjectXmlTest, AnotherRootElementIsNoProject) {
