@@ -1,5 +1,8 @@
 #include "fuzz_operator.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "fuzz_host.h"
 #include "transition_picker/picker_state.h"
 
