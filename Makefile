@@ -1,11 +1,15 @@
-# The two promises of this repository:
+# The promises of this repository:
 #   make demo   builds and runs the stand-in host on its built-in demo (results in demo-out/)
 #   make test   builds and runs the whole test suite, also under the sanitizers
+#   make fuzz   fuzzes the file and script readers, FUZZ_SECONDS each
 JOBS ?= $(shell nproc)
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build demo test test-main test-asan test-tsan bench clean
+FUZZ_SECONDS ?= 180
+FUZZ_BUILD ?= build-fuzz
+
+.PHONY: all deps build demo test test-main test-asan test-tsan test-fuzz fuzz fuzz-build bench clean
 
 all: build
 
@@ -23,7 +27,7 @@ demo: build
 	rm -rf demo-out
 	$(BUILD)/hostsim/ostrel3-host --demo --out demo-out
 
-test: test-main test-asan test-tsan
+test: test-main test-asan test-tsan test-fuzz
 
 test-main: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -38,8 +42,22 @@ test-tsan: deps
 	cmake --build build-tsan -j $(JOBS)
 	TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure -j $(JOBS)
 
+# The fuzz targets: a clang tree of their own with libFuzzer and the
+# address and undefined-behaviour sanitizers; only what the targets link.
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1" -DOSTREL3_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+
+# Replays every seed and past finding, then fuzzes each target for ten seconds.
+test-fuzz: fuzz-build
+	ctest --test-dir $(FUZZ_BUILD) --output-on-failure -j $(JOBS)
+
+fuzz: fuzz-build
+	tests/fuzz/run_fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
 
 clean:
-	rm -rf build build-asan build-tsan demo-out
+	rm -rf build build-asan build-tsan $(FUZZ_BUILD) demo-out

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, if any is missing.
+# Installs the Debian packages the build needs, if any is missing (clang and
+# its runtime libraries build the fuzz targets with libFuzzer).
 set -euo pipefail
 
 packages=(
@@ -7,6 +8,7 @@ packages=(
   libtinyxml2-dev libswscale-dev libavutil-dev libcairo2-dev fonts-dejavu-core
   nlohmann-json3-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
   binutils
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -59,7 +59,7 @@ void ClearCameraSlot(CameraSlot& slot) {
 AV_RECORD CutToOrigRange(AV_RECORD copy, int32_t& origIn, int32_t& origOut) {
   // Wide arithmetic: the range comes from a file and may be anything.
   int64_t wanted = nslGetTrimmedAVRecordLength(copy);
-  if (origIn != -1 && origOut != -1) wanted = int64_t{origOut} - origIn + 1;
+  const bool wholeRecord = origIn == -1 && origOut == -1;
   int32_t in = 0;
   int32_t out = 0;
   if (nslBeginAVRecordTrim(copy, &in, &out) != 0) {
@@ -68,6 +68,10 @@ AV_RECORD CutToOrigRange(AV_RECORD copy, int32_t& origIn, int32_t& origOut) {
   }
   if (origIn == -1) origIn = in;
   if (origOut == -1) origOut = out;
+  // The copy must hold exactly the range the camera reports (and a file
+  // stores): with only one end given, the other is the record's own, and
+  // the range between them is what is kept.
+  if (!wholeRecord) wanted = int64_t{origOut} - origIn + 1;
   if (origIn > 0) dropHead(copy, origIn - 1);
   if (wanted < 1) {
     OS3_LOG(kLogFailed);  // an empty or reversed range: keep what there is

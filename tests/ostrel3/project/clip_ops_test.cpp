@@ -97,6 +97,27 @@ TEST_F(ClipOpsTest, AssigningARangeKeepsExactlyThoseFramesOfTheSource) {
   ostrel3::ClearCameraSlot(slot);
 }
 
+// A file may give one end of the range only: the copy still holds exactly
+// the range the camera then reports, so that saving and loading it again
+// keeps the same frames.
+TEST_F(ClipOpsTest, OneEndOfARangeKeepsTheFramesUpToTheSourcesOtherEnd) {
+  const struct {
+    int32_t origIn, origOut, length, first, reportedIn, reportedOut;
+  } cases[] = {{-1, 199, 200, 0, 0, 199}, {100, -1, 200, 100, 100, 299}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.origIn << ".." << c.origOut);
+    CameraSlot slot;
+    ostrel3::AssignClip(slot, bin(kLongUid), -1, c.origIn, c.origOut);
+    ASSERT_NE(slot.record, 0u);
+    EXPECT_EQ(nslGetTrimmedAVRecordLength(slot.record), c.length);
+    EXPECT_EQ(frameOf(slot.record, 0), frameOf(bin(kLongUid), c.first));
+    EXPECT_EQ(slot.origIn, c.reportedIn);
+    EXPECT_EQ(slot.origOut, c.reportedOut);
+    EXPECT_EQ(slot.origOut - slot.origIn + 1, c.length);
+    ostrel3::ClearCameraSlot(slot);
+  }
+}
+
 TEST_F(ClipOpsTest, AnInPointTrimsTheCopyToTheEndOfItsRange) {
   CameraSlot slot;
   ostrel3::AssignClip(slot, bin(kLongUid), 30, 100, 199);
