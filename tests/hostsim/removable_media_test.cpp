@@ -14,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 using hostsim::AnswerKind;
 
-class MediaTest : public GuiTest {
+class RemovableMediaTest : public GuiTest {
  protected:
   hostsim::HostConfig makeConfig() override {
     hostsim::HostConfig c = GuiTest::makeConfig();
@@ -32,7 +32,7 @@ struct MediumCase {
   int32_t mount;       ///< what mounting answers
 };
 
-TEST_F(MediaTest, TheChosenMediumGivesItsStateAndFolder) {
+TEST_F(RemovableMediaTest, TheChosenMediumGivesItsStateAndFolder) {
   const MediumCase cases[] = {
       {"USB", 0x0, true, 0},   {"Card", 0x2, true, 0}, {"Old", 0x2, true, -1},
       {"Broken", 0x8, true, -1}, {"", 0x1, false, -1}, {nullptr, 0x1, false, -1},
@@ -56,7 +56,7 @@ TEST_F(MediaTest, TheChosenMediumGivesItsStateAndFolder) {
   }
 }
 
-TEST_F(MediaTest, ARecordNotGivenBackIsStillAliveAndForeignRecordsAreRefused) {
+TEST_F(RemovableMediaTest, ARecordNotGivenBackIsStillAliveAndForeignRecordsAreRefused) {
   host().user().addAnswer({AnswerKind::Media, 0, "Card"});
   MAIN_MEDIA* m = mainSelectMediaInit();
   ASSERT_EQ(mainSelectMediaRequester(m), 0);
@@ -79,7 +79,7 @@ struct FileCase {
   const char* result;     ///< relative to the home; null: an absolute path as it stands
 };
 
-TEST_F(MediaTest, TheFileRequesterJoinsTheAnswerToTheOfferedFolder) {
+TEST_F(RemovableMediaTest, TheFileRequesterJoinsTheAnswerToTheOfferedFolder) {
   fs::create_directories(home() / "programs/ostrel3/archives");
   std::ofstream(home() / "programs/ostrel3/archives/kept.info") << "x";
   const FileCase cases[] = {

@@ -7,7 +7,7 @@
 namespace ostrel3_test {
 namespace {
 
-struct Refusal {
+struct ScrubRefusal {
   const char* name;
   std::function<int32_t(CM_HANDLE render, uint32_t* word)> call;
   const char* reason;
@@ -17,8 +17,8 @@ const int16_t kSamples[8] = {100, -100, 200, -200, 300, -300, 400, -400};
 
 class ScrubRefusals : public ScrubTest {
  protected:
-  void check(const std::vector<Refusal>& table, uint32_t* word) {
-    for (const Refusal& r : table) {
+  void check(const std::vector<ScrubRefusal>& table, uint32_t* word) {
+    for (const ScrubRefusal& r : table) {
       SCOPED_TRACE(r.name);
       const hostsim::ScrubHistory before = engine().history();
       const size_t lines = hostLines(r.reason);
@@ -35,7 +35,7 @@ class ScrubRefusals : public ScrubTest {
 
 TEST_F(ScrubRefusals, CallsWithoutARunningEngineAndBadStarts) {
   uint32_t word = 0;
-  const std::vector<Refusal> idle = {
+  const std::vector<ScrubRefusal> idle = {
       {"data before start", [](CM_HANDLE r, uint32_t*) { return cmScrubData(r, kSamples, 4, 0, 0); },
        "cmScrubData: refused: no scrub runs"},
       {"silence before start", [](CM_HANDLE r, uint32_t*) { return cmScrubData(r, nullptr, 0, 0, 0); },
@@ -53,7 +53,7 @@ TEST_F(ScrubRefusals, CallsWithoutARunningEngineAndBadStarts) {
 
   ASSERT_EQ(cmScrubStart(render_, &word, 0), 0);
   ASSERT_EQ(cmScrubStop(render_, 0), 0);
-  const std::vector<Refusal> afterStop = {
+  const std::vector<ScrubRefusal> afterStop = {
       {"data after stop", idle[0].call, "cmScrubData: refused: no scrub runs"},
       {"second stop", idle[2].call, "cmScrubStop: refused: no scrub runs"},
   };
@@ -63,7 +63,7 @@ TEST_F(ScrubRefusals, CallsWithoutARunningEngineAndBadStarts) {
 TEST_F(ScrubRefusals, CallsARunningEngineCannotTake) {
   uint32_t word = 0, other = 0;
   ASSERT_EQ(cmScrubStart(render_, &word, 0), 0);
-  const std::vector<Refusal> running = {
+  const std::vector<ScrubRefusal> running = {
       {"second start", [&other](CM_HANDLE r, uint32_t*) { return cmScrubStart(r, &other, 0); },
        "cmScrubStart: refused: a scrub is running"},
       {"negative pairs", [](CM_HANDLE r, uint32_t*) { return cmScrubData(r, kSamples, -4, 0, 0); },

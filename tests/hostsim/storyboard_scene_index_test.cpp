@@ -11,7 +11,7 @@ namespace {
 using hostsim::SbScene;
 using hostsim::SbScenes;
 
-SbScene sceneOf(uint32_t id, int32_t length) {
+SbScene indexedScene(uint32_t id, int32_t length) {
   SbScene s;
   s.id = id;
   s.clip.out = length - 1;
@@ -29,7 +29,7 @@ TEST(SceneIndexTest, AgreesWithAWalkOfTheScenesWhateverChanges) {
       case 0:  // added anywhere, most often at the end as an output does
       case 1:
         at = random() % 3 ? scenes.size() : at;
-        scenes.insert(scenes.begin() + at, sceneOf(nextId++, 1 + random() % 100));
+        scenes.insert(scenes.begin() + at, indexedScene(nextId++, 1 + random() % 100));
         index.changedAt(at);
         break;
       case 2:  // resized

@@ -65,14 +65,14 @@ TEST_P(KeyCommandTest, EachContextGivesTheKeysTheirMeaning) {
 
 using ostrel3::kPauseButton, ostrel3::kPlayButton, ostrel3::kStopButton;
 constexpr int32_t kPlay = ostrel3::kPlayCommand, kPause = ostrel3::kPauseCommand, kStop = ostrel3::kStopCommand;
-constexpr int32_t kCamera2 = ostrel3::kFirstCameraCommand + 1;
+constexpr int32_t kCameraTwoCommand = ostrel3::kFirstCameraCommand + 1;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, KeyCommandTest,
     ::testing::Values(KeyCase{"editing: play", Screen::Editing, kPlay, kPlayButton, false, false, 200, 3},
                       KeyCase{"editing: pause plays", Screen::Editing, kPause, 0, true, false, 200, 3},
                       KeyCase{"editing: stop", Screen::Editing, kStop, kStopButton, false, false, 200, 3},
-                      KeyCase{"editing: camera 2", Screen::Editing, kCamera2, 0, false, false, 200, 1},
+                      KeyCase{"editing: camera 2", Screen::Editing, kCameraTwoCommand, 0, false, false, 200, 1},
                       KeyCase{"editing: unknown", Screen::Editing, 0x10020, 0, false, false, 200, 3},
                       KeyCase{"playback: play pauses", Screen::Playback, kPlay, kPauseButton, false, false, 200, 3},
                       KeyCase{"playback: pause", Screen::Playback, kPause, kPauseButton, false, false, 200, 3},
@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"moving: play commits", Screen::MovingCut, kPlay, 0, false, false, 205, 3},
                       KeyCase{"moving: pause plays", Screen::MovingCut, kPause, 0, true, true, 200, 3},
                       KeyCase{"moving: stop cancels", Screen::MovingCut, kStop, 0, false, false, 200, 3},
-                      KeyCase{"moving: camera 2", Screen::MovingCut, kCamera2, 0, false, true, 200, 1}));
+                      KeyCase{"moving: camera 2", Screen::MovingCut, kCameraTwoCommand, 0, false, true, 200, 1}));
 
 struct CameraKeyCase {
   int32_t sceneCount;

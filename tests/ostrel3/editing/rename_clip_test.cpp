@@ -30,7 +30,7 @@ TEST_F(RenameClipTest, TheCopyAndTheSourceTakeTheName) {
   EXPECT_EQ(logCount(4), 0u);
 }
 
-struct Refusal {
+struct RenameRefusal {
   const char* what;
   const char* answer;       // nullptr: the user cancels
   const char* failingCall;  // a host call that is refused, or nullptr
@@ -38,10 +38,10 @@ struct Refusal {
   size_t failures;
 };
 
-class RenameRefusalTest : public RenameClipTest, public ::testing::WithParamInterface<Refusal> {};
+class RenameRefusalTest : public RenameClipTest, public ::testing::WithParamInterface<RenameRefusal> {};
 
 TEST_P(RenameRefusalTest, ChangesNothing) {
-  const Refusal& r = GetParam();
+  const RenameRefusal& r = GetParam();
   if (r.answer) typed(r.answer);
   if (r.failingCall) host().calls().failNth(r.failingCall, 1);
   const int beepsBefore = beeps();
@@ -53,13 +53,13 @@ TEST_P(RenameRefusalTest, ChangesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RenameRefusalTest,
-                         ::testing::Values(Refusal{"cancelled", nullptr, nullptr, false, 0},
-                                           Refusal{"empty", "", nullptr, true, 0},
-                                           Refusal{"blanks", "   ", nullptr, true, 0},
-                                           Refusal{"unchanged", "Stage left", nullptr, false, 0},
-                                           Refusal{"no key request", "New", "vreqKeyRequest", false, 1},
-                                           Refusal{"no name", "New", "nslGetAVRecordName", false, 1},
-                                           Refusal{"copy refuses", "New", "nslSetAVRecordName", false, 1}));
+                         ::testing::Values(RenameRefusal{"cancelled", nullptr, nullptr, false, 0},
+                                           RenameRefusal{"empty", "", nullptr, true, 0},
+                                           RenameRefusal{"blanks", "   ", nullptr, true, 0},
+                                           RenameRefusal{"unchanged", "Stage left", nullptr, false, 0},
+                                           RenameRefusal{"no key request", "New", "vreqKeyRequest", false, 1},
+                                           RenameRefusal{"no name", "New", "nslGetAVRecordName", false, 1},
+                                           RenameRefusal{"copy refuses", "New", "nslSetAVRecordName", false, 1}));
 
 TEST_F(RenameClipTest, AnEmptyCameraBeeps) {
   op->SelectCamera(1, ostrel3::CameraButtonSlot(1));

@@ -11,7 +11,7 @@ namespace {
 
 using EntryTest = ostrel3_test::HostTest;
 
-OperatorMsg message(uint16_t code, int16_t arg = 0) {
+OperatorMsg operatorMessage(uint16_t code, int16_t arg = 0) {
   OperatorMsg m{};
   m.code = code;
   m.arg = arg;
@@ -28,7 +28,7 @@ TEST_F(EntryTest, DescriptorHoldsSixPairsInOrderAndStaysPut) {
   EXPECT_EQ(tags[4].value, 1u);
 
   auto fn = reinterpret_cast<OP_MESSAGE_FN>(tags[2].value);
-  OperatorMsg init = message(OP_MSG_INIT);
+  OperatorMsg init = operatorMessage(OP_MSG_INIT);
   EXPECT_EQ(fn(&init), 0);
 
   std::string ident = reinterpret_cast<const char*>(tags[3].value);
@@ -43,17 +43,17 @@ TEST_F(EntryTest, DescriptorHoldsSixPairsInOrderAndStaysPut) {
 }
 
 TEST_F(EntryTest, LengthMessageReportsALengthOfZero) {
-  OperatorMsg m = message(OP_MSG_LENGTH);
+  OperatorMsg m = operatorMessage(OP_MSG_LENGTH);
   EXPECT_EQ(ostrel3::OperatorMessage(&m), 0);
   EXPECT_EQ(host().calls().traceOf({"opSetLength"}), std::vector<std::string>{"opSetLength(0, 0)"});
 }
 
 TEST_F(EntryTest, UnknownCodesAndARunWithAnArgumentDoNothing) {
   for (uint16_t code : {0, 2, 3, 5, 6, 8, 9, 100, 0xFFFF}) {
-    OperatorMsg m = message(code);
+    OperatorMsg m = operatorMessage(code);
     EXPECT_EQ(ostrel3::OperatorMessage(&m), 0) << code;
   }
-  OperatorMsg run = message(OP_MSG_RUN, 1);
+  OperatorMsg run = operatorMessage(OP_MSG_RUN, 1);
   EXPECT_EQ(ostrel3::OperatorMessage(&run), 0);
   EXPECT_TRUE(host().calls().trace().empty());
 }
@@ -69,7 +69,7 @@ class OldHostTest : public ostrel3_test::HostTest {
 };
 
 TEST_F(OldHostTest, InitialisationRefusesAHostOfVersion920) {
-  OperatorMsg m = message(OP_MSG_INIT);
+  OperatorMsg m = operatorMessage(OP_MSG_INIT);
   EXPECT_EQ(ostrel3::OperatorMessage(&m), -1);
   EXPECT_EQ(logCount(3), 1u);
 }
@@ -80,7 +80,7 @@ class Version921Test : public OldHostTest {
 };
 
 TEST_F(Version921Test, InitialisationAcceptsAHostOfVersion921) {
-  OperatorMsg m = message(OP_MSG_INIT);
+  OperatorMsg m = operatorMessage(OP_MSG_INIT);
   EXPECT_EQ(ostrel3::OperatorMessage(&m), 0);
   EXPECT_EQ(logCount(3), 0u);
 }

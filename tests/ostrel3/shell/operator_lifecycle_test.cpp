@@ -79,18 +79,18 @@ TEST_F(OperatorLifecycleTest, ARefusedRenderInitialisationLeavesRenderingOff) {
 
 // A refused resource at every step of the construction: the right error, and
 // everything acquired before it released again.
-struct Refusal {
+struct StartRefusal {
   const char* call;
   int nth;
   const char* message;
 };
 
-void PrintTo(const Refusal& r, std::ostream* os) { *os << r.call << " call " << r.nth; }
+void PrintTo(const StartRefusal& r, std::ostream* os) { *os << r.call << " call " << r.nth; }
 
-class RefusedResourceTest : public ostrel3_test::HostTest, public ::testing::WithParamInterface<Refusal> {};
+class RefusedResourceTest : public ostrel3_test::HostTest, public ::testing::WithParamInterface<StartRefusal> {};
 
 TEST_P(RefusedResourceTest, ConstructionThrowsAndReleasesWhatItBuilt) {
-  const Refusal& r = GetParam();
+  const StartRefusal& r = GetParam();
   host().calls().failNth(r.call, r.nth);
   std::string message;
   try {
@@ -119,15 +119,15 @@ TEST_P(RefusedResourceTest, TheRunLogsTheRefusalAndFails) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryStep, RefusedResourceTest,
-                         ::testing::Values(Refusal{"resLoadStrings", 1, "resloadstrings() failed?"},
-                                           Refusal{"resLoadImages", 1, "resloadimages() failed?"},
-                                           Refusal{"vgAllocGadExt", 1, "vgallocgadext() failed?"},
-                                           Refusal{"msgQCreate", 1, "msgqcreate() failed?"},
-                                           Refusal{"cmOpen", 1, "cmopen(0,0) failed?"},
-                                           Refusal{"nslSBAllocScene", 1, "nslsballocscene() failed?"},
-                                           Refusal{"nslSBAllocScene", 2, "nslsballocscene() failed?"},
-                                           Refusal{"nslSBAllocScene", 3, "nslsballocscene() failed?"},
-                                           Refusal{"msgQCreate", 2, "msgqcreate() failed?"}),
+                         ::testing::Values(StartRefusal{"resLoadStrings", 1, "resloadstrings() failed?"},
+                                           StartRefusal{"resLoadImages", 1, "resloadimages() failed?"},
+                                           StartRefusal{"vgAllocGadExt", 1, "vgallocgadext() failed?"},
+                                           StartRefusal{"msgQCreate", 1, "msgqcreate() failed?"},
+                                           StartRefusal{"cmOpen", 1, "cmopen(0,0) failed?"},
+                                           StartRefusal{"nslSBAllocScene", 1, "nslsballocscene() failed?"},
+                                           StartRefusal{"nslSBAllocScene", 2, "nslsballocscene() failed?"},
+                                           StartRefusal{"nslSBAllocScene", 3, "nslsballocscene() failed?"},
+                                           StartRefusal{"msgQCreate", 2, "msgqcreate() failed?"}),
                          [](const auto& info) {
                            return std::string(info.param.call) + "Call" + std::to_string(info.param.nth);
                          });

@@ -263,13 +263,13 @@ TEST_F(SyncDialogTest, ScreenshotsBeforeAndAfterPositioningCameraTwoOntoItsClap)
 
 // Every acquisition of the dialog refused in turn: whatever it got, nothing
 // is left behind and the dialog still closes.
-struct Refusal {
+struct SyncRefusal {
   const char* call;
   int nth;
 };
 // Test names and failures read the call, never the record's bytes.
-void PrintTo(const Refusal& r, std::ostream* os) { *os << r.call << " refused the " << r.nth << ". time"; }
-class SyncRefusalTest : public SyncDialogTest, public ::testing::WithParamInterface<Refusal> {};
+void PrintTo(const SyncRefusal& r, std::ostream* os) { *os << r.call << " refused the " << r.nth << ". time"; }
+class SyncRefusalTest : public SyncDialogTest, public ::testing::WithParamInterface<SyncRefusal> {};
 
 TEST_P(SyncRefusalTest, EveryWayOutLeavesNothingBehind) {
   params.syncScrub = 1;
@@ -295,15 +295,15 @@ TEST_P(SyncRefusalTest, EveryWayOutLeavesNothingBehind) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Acquisitions, SyncRefusalTest,
-                         ::testing::Values(Refusal{"resLoadStrings", 1}, Refusal{"resLoadImages", 1},
-                                           Refusal{"vgAllocGadExt", 1}, Refusal{"msgQCreate", 1},
-                                           Refusal{"msgQCreate", 2}, Refusal{"cmOpen", 1},
-                                           Refusal{"vreqCreateRequest", 1}, Refusal{"vgCreatePanel", 1},
-                                           Refusal{"opAllocImage", 1}, Refusal{"vgAddVirtualSlider", 1},
-                                           Refusal{"cmScrubStart", 1}, Refusal{"taskSpawn", 1},
-                                           Refusal{"msgQCreate", 3}, Refusal{"mainPlayInit", 1},
-                                           Refusal{"cmSetMultiCam", 1}, Refusal{"nslCopyAVRecord", 2},
-                                           Refusal{"mainPlayStartMultiple", 1}),
+                         ::testing::Values(SyncRefusal{"resLoadStrings", 1}, SyncRefusal{"resLoadImages", 1},
+                                           SyncRefusal{"vgAllocGadExt", 1}, SyncRefusal{"msgQCreate", 1},
+                                           SyncRefusal{"msgQCreate", 2}, SyncRefusal{"cmOpen", 1},
+                                           SyncRefusal{"vreqCreateRequest", 1}, SyncRefusal{"vgCreatePanel", 1},
+                                           SyncRefusal{"opAllocImage", 1}, SyncRefusal{"vgAddVirtualSlider", 1},
+                                           SyncRefusal{"cmScrubStart", 1}, SyncRefusal{"taskSpawn", 1},
+                                           SyncRefusal{"msgQCreate", 3}, SyncRefusal{"mainPlayInit", 1},
+                                           SyncRefusal{"cmSetMultiCam", 1}, SyncRefusal{"nslCopyAVRecord", 2},
+                                           SyncRefusal{"mainPlayStartMultiple", 1}),
                          [](const auto& info) { return std::string(info.param.call) + std::to_string(info.param.nth); });
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace {
 using namespace ostrel3_test;
 using hostsim::ScrubMode;
 
-ostrel3::QueueMessage jog(int32_t step) {
+ostrel3::QueueMessage jogMessage(int32_t step) {
   ostrel3::QueueMessage m;
   m.msgClass = ostrel3::kMsgCommand;
   m.identifier = 0x10010;
@@ -29,12 +29,12 @@ TEST_F(SyncDialogTest, GrabsAfterEveryMoveContinuousPlayAfterHoldingStill) {
   const int32_t pairsPerFrame = 2 * opGetAudioInfo()->samplesPerField;
   auto lastBlock = [&] { return host().media().scrub().history().blocks.back(); };
 
-  dialog.handle(jog(-4));  // frames 86 .. 91: no clap
+  dialog.handle(jogMessage(-4));  // frames 86 .. 91: no clap
   ASSERT_FALSE(host().media().scrub().history().blocks.empty());
   EXPECT_EQ(lastBlock().mode, ScrubMode::Grab);
   EXPECT_EQ(lastBlock().pairs, 6 * pairsPerFrame);
   const int16_t quiet = lastBlock().peak;
-  dialog.handle(jog(14));  // frames 100 .. 105: the sync camera's clap
+  dialog.handle(jogMessage(14));  // frames 100 .. 105: the sync camera's clap
   EXPECT_EQ(params.trimIn[1], kSideClap);
   EXPECT_GT(lastBlock().peak, 4 * quiet) << "the grab is the positioned camera's sound at its frame";
 
@@ -46,7 +46,7 @@ TEST_F(SyncDialogTest, GrabsAfterEveryMoveContinuousPlayAfterHoldingStill) {
   EXPECT_EQ(lastBlock().pairs, 5 * params.rateFps * pairsPerFrame);
   EXPECT_TRUE(dialog.continuousPlay());
 
-  dialog.handle(jog(250));  // held at the clip's last frame; the grab ends there too
+  dialog.handle(jogMessage(250));  // held at the clip's last frame; the grab ends there too
   EXPECT_EQ(params.trimIn[1], 299);
   EXPECT_FALSE(dialog.continuousPlay());
   EXPECT_EQ(lastBlock().mode, ScrubMode::Grab);
@@ -65,7 +65,7 @@ TEST_F(SyncDialogTest, WithoutAudioScrubbingPositioningStartsNoTickerAndNoScrubP
   ostrel3::SyncDialog dialog(params);
   ASSERT_TRUE(dialog.open());
   dialog.startPositioning(0);
-  dialog.handle(jog(3));
+  dialog.handle(jogMessage(3));
   dialog.tick(8);
   EXPECT_EQ(params.syncIn[1], 3);
   EXPECT_EQ(host().calls().count("taskSpawn"), 0);
