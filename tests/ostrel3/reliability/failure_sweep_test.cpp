@@ -76,6 +76,11 @@ bool refusalLooksLikeSuccess(const hostsim::TraceEntry& call) {
          call.args.compare(call.args.size() - emptyRange.size(), emptyRange.size(), emptyRange) == 0;
 }
 
+// A smaller screen than the host's default: its pictures cost the stand-in
+// player a fraction of the full-size ones, and the sweep runs a whole
+// session per refused call (under the address sanitizer too).
+const hostsim::MonitorConfig kSweepMonitor{1280, 720};
+
 struct CleanRun {
   std::map<std::string, int> counts;  ///< calls of every listed host function
   std::set<std::string> traced;       ///< every host function called
@@ -85,7 +90,7 @@ struct CleanRun {
 };
 
 CleanRun cleanRun() {
-  SessionHost s(true);
+  SessionHost s(true, 600, kSweepMonitor);
   ostrel3_test::queueWholeSession(s.host());
   CleanRun r;
   EXPECT_EQ(ostrel3_test::runOperator(s.host(), "the session without failures"), 0);
@@ -107,7 +112,7 @@ enum class Outcome { ConstructionRefused, RefusedAndLogged, Completed };
 
 Outcome refusedRun(const std::string& name, int nth, bool silent) {
   const std::string what = name + " call " + std::to_string(nth);
-  SessionHost s;
+  SessionHost s(false, 600, kSweepMonitor);
   s.host().calls().failNth(name, nth);
   ostrel3_test::queueWholeSession(s.host());
   const size_t queued = s.host().user().pending();
