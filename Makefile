@@ -7,6 +7,9 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 
 FUZZ_SECONDS ?= 180
+# Fuzzing processes a target (one a core) and the targets to fuzz (all when empty).
+FUZZ_JOBS ?= $(JOBS)
+FUZZ_TARGETS ?=
 FUZZ_BUILD ?= build-fuzz
 
 .PHONY: all deps build demo test test-main test-asan test-tsan test-fuzz fuzz fuzz-build bench clean
@@ -54,7 +57,7 @@ test-fuzz: fuzz-build
 	ctest --test-dir $(FUZZ_BUILD) --output-on-failure -j $(JOBS)
 
 fuzz: fuzz-build
-	tests/fuzz/run_fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+	tests/fuzz/run_fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_JOBS) $(FUZZ_TARGETS)
 
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done

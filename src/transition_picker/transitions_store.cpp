@@ -110,8 +110,11 @@ bool LoadTransitions(const tinyxml2::XMLElement& parent) {
   const tinyxml2::XMLElement* e = parent.FirstChildElement(kTransitions);
   if (!e) return true;
   TransitionPickerState& s = transitionPicker();
+  // Only 1 adds transitions at the cuts; any other number a hand-edited file
+  // holds reads as off, so that the switch shows what the output does and a
+  // save writes back what was read.
   const Decimal<int32_t> use = ScanInt(e->Attribute("use"));
-  s.transitionsEnabled = use.ok() ? use.value : 0;
+  s.transitionsEnabled = use.ok() && use.value == 1 ? 1 : 0;
   readChoice(*e, "time", s.transitionTime);
   readChoice(*e, "sort", s.transitionOrder);
   readChoice(*e, "change", s.transitionChange);

@@ -107,6 +107,20 @@ TEST_F(PickerTest, WhatAnElementLacksStaysAsItWas) {
   EXPECT_EQ(entries().size(), 4u);
 }
 
+// Only 1 adds transitions; every other number is off, and stays off through
+// a save, so that the switch and the output agree.
+TEST_F(PickerTest, OnlyAUseOfOneTurnsTransitionsOnAndASaveKeepsWhatWasRead) {
+  const struct {
+    const char* use;
+    int32_t enabled;
+  } cases[] = {{"1", 1}, {"0", 0}, {"-1", 0}, {"2", 0}, {"4294967295", 0}, {"01", 1}};
+  for (const auto& c : cases) {
+    ASSERT_TRUE(load(std::string("<transitions use=\"") + c.use + "\"/>"));
+    EXPECT_EQ(picker().transitionsEnabled, c.enabled) << c.use;
+    EXPECT_NE(saved().find(std::string("use=\"") + std::to_string(c.enabled) + "\""), std::string::npos) << c.use;
+  }
+}
+
 TEST_F(PickerTest, StoredOpsReplaceTheListAndEntriesWithoutAPathAreLeftOut) {
   ASSERT_TRUE(load(kFull));
   ASSERT_TRUE(load("<transitions><ops><op ps=\"1\" pd=\"AQ==\"/><op bn=\"\"/><op bn=\"transition/b\"/>"
