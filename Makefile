@@ -35,13 +35,20 @@ test: test-main test-asan test-tsan test-fuzz
 test-main: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# The sanitized builds keep their assertions and optimise a little (-O1), which
+# runs their tests a third faster than -O0; each test program runs as
+# SANITIZED_SHARDS processes rather than one process a test.
+SANITIZED_SHARDS ?= 12
+SANITIZED_FLAGS = -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O1 -DCMAKE_C_FLAGS_DEBUG=-O1 \
+  -DOSTREL3_TEST_SHARDS=$(SANITIZED_SHARDS) -DOSTREL3_BUILD_BENCH=OFF
+
 test-asan: deps
-	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOSTREL3_SANITIZE=address,undefined -DOSTREL3_BUILD_BENCH=OFF
+	cmake -S . -B build-asan -G Ninja $(SANITIZED_FLAGS) -DOSTREL3_SANITIZE=address,undefined
 	cmake --build build-asan -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
 test-tsan: deps
-	cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOSTREL3_SANITIZE=thread -DOSTREL3_KERNEL_ONLY=ON -DOSTREL3_BUILD_BENCH=OFF
+	cmake -S . -B build-tsan -G Ninja $(SANITIZED_FLAGS) -DOSTREL3_SANITIZE=thread -DOSTREL3_KERNEL_ONLY=ON
 	cmake --build build-tsan -j $(JOBS)
 	TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure -j $(JOBS)
 
