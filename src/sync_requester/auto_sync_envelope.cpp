@@ -1,0 +1,84 @@
+// A clip's sound as log energy per 2.5 ms. The log makes a camera's gain an
+// offset that the mean removal takes away; the floor keeps digital silence
+// from dominating the correlation with huge negative values.
+#include <algorithm>
+#include <cmath>
+
+#include "auto_sync_parts.h"
+
+namespace ostrel3::autosync {
+
+namespace {
+constexpr double kEnergyFloor = 10.0;  // about -80 dB of full scale
+// A window needs this share of samples 10 dB above the floor to be matched.
+constexpr double kAudibleShare = 0.2;
+}  // namespace
+
+EnvelopeReader::EnvelopeReader(SoundSource* source, double framesPerSecond) : source_(source) {
+  frames_ = source ? std::max(source->frameCount(), 0) : 0;
+  framesPerStep_ = std::max(1, static_cast<int>(std::lround(framesPerSecond * kReadSeconds)));
+  done_ = frames_ == 0;
+  envelope_.quiet = static_cast<float>(std::log(kEnergyFloor));
+}
+
+bool EnvelopeReader::step() {
+  if (done_) return false;
+  const int32_t last = std::min(frames_ - 1, next_ + framesPerStep_ - 1);
+  buffer_.clear();
+  const bool ok = source_->appendFrames(next_, last, buffer_);
+  consume(buffer_);
+  next_ = last + 1;
+  // A failed read keeps the sound before it: its positions are still right.
+  done_ = !ok || next_ >= frames_;
+  return !done_;
+}
+
+double EnvelopeReader::progress() const { return done_ || frames_ == 0 ? 1.0 : double(next_) / frames_; }
+
+void EnvelopeReader::consume(const std::vector<int16_t>& pairs) {
+  const size_t count = pairs.size() / 2;
+  for (size_t i = 0; i < count; ++i) {
+    const int64_t left = pairs[2 * i], right = pairs[2 * i + 1];
+    energy_ += left * left + right * right;
+    if (++pairs_ == kPairsPerSample) {
+      const double power = double(energy_) / (2.0 * kPairsPerSample);
+      envelope_.values.push_back(static_cast<float>(std::log(power + kEnergyFloor)));
+      energy_ = 0;
+      pairs_ = 0;
+    }
+  }
+}
+
+Envelope EnvelopeReader::take() {
+  envelope_.finish();
+  return std::move(envelope_);
+}
+
+void Envelope::finish() {
+  double total = 0.0;
+  for (float v : values) total += v;
+  const float mean = values.empty() ? 0.0f : static_cast<float>(total / double(values.size()));
+  for (float& v : values) v -= mean;
+  quiet -= mean;
+  sums.assign(values.size() + 1, 0.0);
+  squares.assign(values.size() + 1, 0.0);
+  for (size_t i = 0; i < values.size(); ++i) {
+    sums[i + 1] = sums[i] + values[i];
+    squares[i + 1] = squares[i] + double(values[i]) * values[i];
+  }
+}
+
+double Envelope::spread(int64_t first, int64_t length) const {
+  const double s = sums[first + length] - sums[first];
+  const double q = squares[first + length] - squares[first];
+  return std::sqrt(std::max(0.0, q - s * s / double(length)));
+}
+
+bool Envelope::silent(int64_t first, int64_t length) const {
+  const float audible = quiet + static_cast<float>(std::log(10.0));
+  const auto begin = values.begin() + first;
+  const int64_t loud = std::count_if(begin, begin + length, [audible](float v) { return v > audible; });
+  return double(loud) < kAudibleShare * double(length);
+}
+
+}  // namespace ostrel3::autosync
