@@ -3,6 +3,7 @@
 // nothing, while a chunk that clearly matches elsewhere counts against.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "auto_sync_parts.h"
 
@@ -16,9 +17,16 @@ double ChunkCentre(const ChunkResult& c) { return double(c.start) + 0.5 * double
 
 bool UsableChunk(const ChunkResult& c) { return !c.silent && c.best.r >= kMinCorrelation; }
 
+// How much worse the runner-up matches than the best, against how well the
+// best matches: a repeated bar matches every repeat about as well, while a
+// distinctive event leaves every other repeat clearly worse.
+double Distinction(double best, double rival) {
+  const double mismatch = std::max(1.0 - best, kMinMismatch);
+  return (best - rival) / mismatch;
+}
+
 double ChunkWeight(const ChunkResult& c) {
-  const double margin = double(c.best.r) - std::max(0.0, double(c.second));
-  return std::clamp(margin / kMarginScale, 0.0, kMaxChunkWeight);
+  return std::clamp(Distinction(c.best.r, std::max(0.0f, c.second)) / kDistinctionScale, 0.0, kMaxChunkWeight);
 }
 
 // Least squares of lag against position over the chosen chunks.
@@ -59,10 +67,13 @@ std::vector<size_t> Supporters(const std::vector<ChunkResult>& chunks, const Lag
   return out;
 }
 
-// The best correlation a chunk reaches on the line.
-double OnLineCorrelation(const Envelope& probe, const Envelope& target, const ChunkResult& c, const LagLine& line) {
-  const Chunk chunk(probe, c.start, c.length);
+// The best correlation a chunk reaches on the line; none where the line
+// takes it beyond the target, whose sound there nobody heard.
+std::optional<double> OnLineCorrelation(const Envelope& probe, const Envelope& target, const ChunkResult& c,
+                                        const LagLine& line) {
   const int64_t q = std::llround(double(c.start) + line.at(ChunkCentre(c)));
+  if (q - kOnLineReach < 0 || q + kOnLineReach + c.length > target.size()) return std::nullopt;
+  const Chunk chunk(probe, c.start, c.length);
   double best = -1.0;
   for (int64_t d = -kOnLineReach; d <= kOnLineReach; ++d) best = std::max(best, chunk.pearson(target, q + d));
   return best;
@@ -74,8 +85,10 @@ double ChunkConfidence(const Envelope& probe, const Envelope& target, const std:
   for (size_t i : supporters) support += ChunkWeight(chunks[i]);
   for (size_t k = 0; k < chunks.size(); ++k) {
     if (!UsableChunk(chunks[k]) || std::find(supporters.begin(), supporters.end(), k) != supporters.end()) continue;
-    const double shortfall = double(chunks[k].best.r) - OnLineCorrelation(probe, target, chunks[k], line);
-    if (shortfall > kConsistentSlack) against += std::min(shortfall / kMarginScale, kMaxChunkWeight);
+    const std::optional<double> onLine = OnLineCorrelation(probe, target, chunks[k], line);
+    if (!onLine) continue;
+    const double shortfall = Distinction(chunks[k].best.r, *onLine);
+    if (shortfall > kConsistentSlack) against += std::min(shortfall / kDistinctionScale, kMaxChunkWeight);
   }
   if (support <= 0.0) return 0.0;
   return support / (support + against) * (1.0 - std::exp(-support));

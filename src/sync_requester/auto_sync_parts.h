@@ -21,12 +21,16 @@ constexpr double kReadSeconds = 4.0;  // sound read per step
 constexpr int64_t kPeakExclusion = 40;
 // Below this correlation a chunk's best peak says nothing.
 constexpr float kMinCorrelation = 0.2f;
-// A margin of this much over the next peak makes a chunk count fully once.
-constexpr double kMarginScale = 0.05;
+// A chunk counts once when its runner-up peak leaves this much more of the
+// chunk unmatched than its best peak does (relative to the best's mismatch).
+constexpr double kDistinctionScale = 0.5;
 constexpr double kMaxChunkWeight = 2.0;
-// A chunk whose value on the chosen line is this close to its best peak is
-// consistent with it (repeated content), though it proves nothing.
-constexpr float kConsistentSlack = 0.03f;
+// Near-identical envelopes: below this mismatch, differences are noise.
+constexpr double kMinMismatch = 0.01;
+// A chunk whose match on the chosen line is this close to its best peak (on
+// the same relative scale) is consistent with it, though it proves nothing:
+// repeated content.
+constexpr double kConsistentSlack = 0.25;
 // Chunks agree on a lag within this many samples, plus room for drift.
 constexpr double kAgreeSamples = 6.0;
 constexpr double kDriftAllowance = 300e-6;

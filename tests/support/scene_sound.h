@@ -86,10 +86,12 @@ inline std::vector<int16_t> RenderTake(const Take& take) {
   std::vector<int16_t> out(size_t(2 * pairs));
   const double rate = 1.0 / (1.0 + take.driftPpm * 1e-6);
   const double start = take.startSeconds * 48000.0;
+  // Music of repeated bars repeats sample for sample: a loop.
+  const int64_t loop = take.scene.kind == SceneKind::Bars ? std::llround(take.scene.barSeconds * 48000.0) : 0;
   for (int64_t i = 0; i < pairs; ++i) {
     const int64_t t = int64_t(std::floor(start + double(i) * rate));
     const float a = t < 0 ? 0.0f : loudness.at(t / 48) * float(take.gain);
-    const float carrier = t < 0 ? 0.0f : SceneUnit(SceneHash(take.scene.seed + 7, uint64_t(t)));
+    const float carrier = t < 0 ? 0.0f : SceneUnit(SceneHash(take.scene.seed + 7, uint64_t(loop ? t % loop : t)));
     const uint64_t h = SceneHash(take.hissSeed, uint64_t(i));
     const float hiss = float(take.hiss);
     const float left = a * carrier + hiss * SceneUnit(h);
