@@ -75,6 +75,8 @@ struct AutoSyncJob::State {
 };
 
 void AutoSyncJob::State::step() {
+  // A rate the frames cannot be placed by: nothing to say but "sync by hand".
+  if (!(input.framesPerSecond > 1.0 && input.framesPerSecond < 1000.0)) return finish();
   switch (phase) {
     case Phase::ReadReference:
       if (!referenceReader.step()) {
@@ -140,8 +142,10 @@ void AutoSyncJob::State::startWide() {
   p.swapped = other.size() < reference.size();
   const Envelope& probe = p.swapped ? other : reference;
   const Envelope& target = p.swapped ? reference : other;
-  const int64_t length = std::min({EnvelopeSamples(kWideChunkSeconds), probe.size(), target.size()});
-  if (length >= EnvelopeSamples(kMinOverlapSeconds)) {
+  // Short clips get shorter chunks, so that some lie wholly in a partial overlap.
+  const int64_t length = std::clamp(std::min(probe.size(), target.size()) / 3, EnvelopeSamples(kMinOverlapSeconds),
+                                    EnvelopeSamples(kWideChunkSeconds));
+  if (length <= std::min(probe.size(), target.size())) {
     const int count = static_cast<int>(std::clamp<int64_t>(probe.size() / length, 1, kWideChunks));
     for (int64_t start : SpreadChunks(0, probe.size(), length, count)) {
       p.searches.emplace_back(probe, target, start, length, 0, target.size() - length);
