@@ -105,7 +105,9 @@ LagLine Consensus(const Envelope& probe, const Envelope& target, const std::vect
     LagLine flat;
     flat.a = chunks[j].lag;
     double support = 0.0;
-    for (size_t k : Supporters(chunks, flat, ChunkCentre(chunks[j]), kDriftAllowance)) support += ChunkWeight(chunks[k]);
+    for (size_t k : Supporters(chunks, flat, ChunkCentre(chunks[j]), kDriftAllowance)) {
+      support += ChunkWeight(chunks[k]);
+    }
     if (support > bestSupport || (support == bestSupport && chunks[j].best.r > chunks[anchor].best.r)) {
       bestSupport = support;
       anchor = j;

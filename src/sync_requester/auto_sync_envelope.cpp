@@ -12,6 +12,7 @@ namespace {
 constexpr double kEnergyFloor = 10.0;  // about -80 dB of full scale
 // A window needs this share of samples 10 dB above the floor to be matched.
 constexpr double kAudibleShare = 0.2;
+const float kAudibleRise = static_cast<float>(std::log(10.0));
 }  // namespace
 
 EnvelopeReader::EnvelopeReader(SoundSource* source, double framesPerSecond) : source_(source) {
@@ -74,11 +75,20 @@ double Envelope::spread(int64_t first, int64_t length) const {
   return std::sqrt(std::max(0.0, q - s * s / double(length)));
 }
 
+bool Envelope::audible(int64_t i) const { return values[i] > quiet + kAudibleRise; }
+
 bool Envelope::silent(int64_t first, int64_t length) const {
-  const float audible = quiet + static_cast<float>(std::log(10.0));
-  const auto begin = values.begin() + first;
-  const int64_t loud = std::count_if(begin, begin + length, [audible](float v) { return v > audible; });
+  int64_t loud = 0;
+  for (int64_t i = first; i < first + length; ++i) loud += audible(i) ? 1 : 0;
   return double(loud) < kAudibleShare * double(length);
+}
+
+int64_t AudibleTogether(const Envelope& a, const Envelope& b, int64_t shift) {
+  const int64_t first = std::max<int64_t>(0, -shift);
+  const int64_t end = std::min(a.size(), b.size() - shift);
+  int64_t together = 0;
+  for (int64_t i = first; i < end; ++i) together += a.audible(i) && b.audible(i + shift) ? 1 : 0;
+  return together;
 }
 
 }  // namespace ostrel3::autosync

@@ -220,6 +220,10 @@ void AutoSyncJob::State::finishSound(const LagLine& line) {
   finish();
 }
 
+// Recording times place the camera only when the sound cannot tell: one of
+// the clips is silent (or unreadable) wherever the times say they overlap.
+// Two clips that are both heard there and still do not match did not hear
+// the same scene, whatever their clocks say: the user decides.
 void AutoSyncJob::State::finishWithoutSound() {
   result = AutoSyncResult{};
   if (timesKnown()) {
@@ -227,7 +231,8 @@ void AutoSyncJob::State::finishWithoutSound() {
     const int32_t shift = static_cast<int32_t>(std::lround(lag));
     const int32_t first = std::max(0, -shift);
     const int32_t last = std::min(referenceFrames(), otherFrames() - shift);
-    if (last > first) {
+    const int64_t heard = AudibleTogether(reference, other, std::llround(lag / framesPerSample()));
+    if (last > first && heard < EnvelopeSamples(kMinOverlapSeconds)) {
       result.basis = SyncBasis::RecordingTimes;
       result.confidence = 1.0;
       result.referenceFrame = first + (last - first) / 2;

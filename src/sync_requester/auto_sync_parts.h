@@ -50,6 +50,8 @@ struct Envelope {
   double spread(int64_t first, int64_t length) const;
   /// True when too little of the window rises above silence to match on.
   bool silent(int64_t first, int64_t length) const;
+  /// True when sample i rises clearly above silence.
+  bool audible(int64_t i) const;
 };
 
 /// Reads one clip's sound a few seconds a step into its envelope.
@@ -164,6 +166,9 @@ struct LagLine {
 
 /// Picks the lag most chunks agree on, fits its drift and weighs how sure it is.
 LagLine Consensus(const Envelope& probe, const Envelope& target, const std::vector<ChunkResult>& chunks);
+
+/// How many samples both clips are audible at once when b lies `shift` behind a.
+int64_t AudibleTogether(const Envelope& a, const Envelope& b, int64_t shift);
 
 /// Evenly spread chunk starts over [first, first + span) for chunks of `length`.
 std::vector<int64_t> SpreadChunks(int64_t first, int64_t span, int64_t length, int count);

@@ -74,6 +74,8 @@ std::vector<Case> Cases() {
   cases.push_back({"repeated bars alone", loopRef, loopOther, 0, 0, false, SyncBasis::None});
   cases.push_back({"no common sound", MakeTake(crowd, 0.0, 180), MakeTake(other, 0.0, 180), 0, 0, false,
                    SyncBasis::None});
+  cases.push_back({"no common sound whatever the times say", MakeTake(crowd, 0.0, 180), MakeTake(other, 0.0, 180), 0,
+                   -40, true, SyncBasis::None});
   cases.push_back({"right recording times", MakeTake(crowd, 100.0, 200), MakeTake(crowd, 130.0, 200, 1, 9), 0, 0,
                    true, SyncBasis::Sound});
   cases.push_back({"recording times 20 s wrong", MakeTake(crowd, 100.0, 200), MakeTake(crowd, 130.0, 200, 1, 9), 0,
@@ -82,6 +84,10 @@ std::vector<Case> Cases() {
   quietRef.silences = quietOther.silences = {{0.0, 120.0}};
   quietRef.hiss = quietOther.hiss = 0.0;
   cases.push_back({"silence with recording times", quietRef, quietOther, 0, 0, true, SyncBasis::RecordingTimes});
+  Take loud = quietOther;
+  loud.silences.clear();
+  loud.hiss = 0.01;
+  cases.push_back({"one camera silent", quietRef, loud, 0, 0, true, SyncBasis::RecordingTimes});
   return cases;
 }
 
