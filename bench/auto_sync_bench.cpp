@@ -3,14 +3,15 @@
 // beside merely reading the same sound through the search's envelope pass.
 // Goal: at most 2 s of processor time on one core, and at most ten times the
 // reading. The paired case times both in turn, round by round, in processor
-// time: counters sync_s and read_s (medians) and ratio. A two-hour pair
-// drifting 150 ppm checks the drift over a whole show once.
+// time: counters sync_s and read_s (medians) and ratio. The longest step
+// shows how long a dialog would wait; a two-hour pair drifting 150 ppm checks
+// the drift over a whole show once.
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
 
 #include <cmath>
-#include <memory>
+#include <algorithm>
 
 #include "support/scene_sound.h"
 #include "sync_requester/auto_sync.h"
@@ -95,6 +96,26 @@ void SyncBesideRead(benchmark::State& state) {
   state.counters["ratio"] = s / rd;
 }
 
+// The longest single step, which a dialog waits for between two messages.
+void LongestStep(benchmark::State& state) {
+  HourPair& pair = Pair();
+  double longest = 0.0;
+  int steps = 0;
+  for (auto _ : state) {
+    ostrel3::AutoSyncJob job(pair.input());
+    for (bool more = true; more; ++steps) {
+      const double start = threadSeconds(), before = job.progress();
+      more = job.step();
+      if (threadSeconds() - start > longest) {
+        longest = threadSeconds() - start;
+        state.counters["longest_at"] = before;
+      }
+    }
+  }
+  state.counters["longest_step_ms"] = 1e3 * longest;
+  state.counters["steps"] = steps;
+}
+
 // Two hours drifting 150 ppm: the lag moves 27 frames over the show.
 void SyncTwoHoursDrifting(benchmark::State& state) {
   Take driftingTake = HourTake(kBehind, 2 * kHour, 2);
@@ -125,6 +146,7 @@ void SyncTwoHoursDrifting(benchmark::State& state) {
 BENCHMARK(SyncOneHourPair)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(ReadOneHourPair)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(SyncBesideRead)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(LongestStep)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(SyncTwoHoursDrifting)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

@@ -12,6 +12,7 @@ namespace {
 constexpr double kEnergyFloor = 10.0;  // about -80 dB of full scale
 // A window needs this share of samples 10 dB above the floor to be matched.
 constexpr double kAudibleShare = 0.2;
+constexpr int64_t kFinishPerStep = 1 << 18;  // envelope samples finished a step
 const float kAudibleRise = static_cast<float>(std::log(10.0));
 }  // namespace
 
@@ -20,10 +21,15 @@ EnvelopeReader::EnvelopeReader(SoundSource* source, double framesPerSecond) : so
   framesPerStep_ = std::max(1, static_cast<int>(std::lround(framesPerSecond * kReadSeconds)));
   done_ = frames_ == 0;
   envelope_.quiet = static_cast<float>(std::log(kEnergyFloor));
+  // Room for the whole clip at once: growing a long envelope copies it all.
+  if (framesPerSecond > 1.0) envelope_.values.reserve(size_t(double(frames_) / framesPerSecond * kEnvelopeRate) + 2);
 }
 
 bool EnvelopeReader::step() {
-  if (done_) return false;
+  if (done_) {
+    const float mean = envelope_.values.empty() ? 0.0f : static_cast<float>(total_ / double(envelope_.size()));
+    return envelope_.finishSome(mean, kFinishPerStep);
+  }
   const int32_t last = std::min(frames_ - 1, next_ + framesPerStep_ - 1);
   buffer_.clear();
   const bool ok = source_->appendFrames(next_, last, buffer_);
@@ -31,7 +37,7 @@ bool EnvelopeReader::step() {
   next_ = last + 1;
   // A failed read keeps the sound before it: its positions are still right.
   done_ = !ok || next_ >= frames_;
-  return !done_;
+  return true;
 }
 
 double EnvelopeReader::progress() const { return done_ || frames_ == 0 ? 1.0 : double(next_) / frames_; }
@@ -43,30 +49,33 @@ void EnvelopeReader::consume(const std::vector<int16_t>& pairs) {
     energy_ += left * left + right * right;
     if (++pairs_ == kPairsPerSample) {
       const double power = double(energy_) / (2.0 * kPairsPerSample);
-      envelope_.values.push_back(static_cast<float>(std::log(power + kEnergyFloor)));
+      const float value = static_cast<float>(std::log(power + kEnergyFloor));
+      envelope_.values.push_back(value);
+      total_ += value;
       energy_ = 0;
       pairs_ = 0;
     }
   }
 }
 
-Envelope EnvelopeReader::take() {
-  envelope_.finish();
-  return std::move(envelope_);
-}
+Envelope EnvelopeReader::take() { return std::move(envelope_); }
 
-void Envelope::finish() {
-  double total = 0.0;
-  for (float v : values) total += v;
-  const float mean = values.empty() ? 0.0f : static_cast<float>(total / double(values.size()));
-  for (float& v : values) v -= mean;
-  quiet -= mean;
-  sums.assign(values.size() + 1, 0.0);
-  squares.assign(values.size() + 1, 0.0);
-  for (size_t i = 0; i < values.size(); ++i) {
-    sums[i + 1] = sums[i] + values[i];
-    squares[i + 1] = squares[i] + double(values[i]) * values[i];
+bool Envelope::finishSome(float mean, int64_t count) {
+  if (sums.empty()) {
+    sums.reserve(values.size() + 1);
+    squares.reserve(values.size() + 1);
+    sums.push_back(0.0);
+    squares.push_back(0.0);
+    quiet -= mean;
   }
+  const int64_t first = static_cast<int64_t>(sums.size()) - 1;
+  const int64_t end = std::min(size(), first + count);
+  for (int64_t i = first; i < end; ++i) {
+    const float v = values[i] -= mean;
+    sums.push_back(sums.back() + v);
+    squares.push_back(squares.back() + double(v) * v);
+  }
+  return end < size();
 }
 
 double Envelope::spread(int64_t first, int64_t length) const {

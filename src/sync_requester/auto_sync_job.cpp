@@ -78,19 +78,23 @@ void AutoSyncJob::State::step() {
   // A rate the frames cannot be placed by: nothing to say but "sync by hand".
   if (!(input.framesPerSecond > 1.0 && input.framesPerSecond < 1000.0)) return finish();
   switch (phase) {
+    // Each clip's reading is a quarter of the work, reached once its
+    // envelope is finished too.
     case Phase::ReadReference:
+      progress = 0.24 * referenceReader.progress();
       if (!referenceReader.step()) {
         reference = referenceReader.take();
         phase = Phase::ReadOther;
+        progress = 0.25;
       }
-      progress = 0.25 * referenceReader.progress();
       break;
     case Phase::ReadOther:
+      progress = 0.25 + 0.24 * otherReader.progress();
       if (!otherReader.step()) {
         other = otherReader.take();
         phase = Phase::Plan;
+        progress = 0.5;
       }
-      progress = 0.25 + 0.25 * otherReader.progress();
       break;
     case Phase::Plan:
       plan();

@@ -44,8 +44,9 @@ struct Envelope {
   float quiet = 0.0f;                 // the value of digital silence
 
   int64_t size() const { return static_cast<int64_t>(values.size()); }
-  /// Removes the mean and builds the prefix sums.
-  void finish();
+  /// Removes `mean` from the next `count` values and extends the prefix sums
+  /// over them; true while values remain.
+  bool finishSome(float mean, int64_t count);
   /// sqrt(sum of squared deviations) of values[first, first + length).
   double spread(int64_t first, int64_t length) const;
   /// True when too little of the window rises above silence to match on.
@@ -58,10 +59,11 @@ struct Envelope {
 class EnvelopeReader {
  public:
   EnvelopeReader(SoundSource* source, double framesPerSecond);
-  /// Reads one piece; true while more remains.
+  /// Reads one piece, or once all is read finishes a piece of the
+  /// envelope; true while more remains.
   bool step();
   double progress() const;
-  /// The finished envelope (call once reading is over).
+  /// The finished envelope (call once step() has returned false).
   Envelope take();
 
  private:
@@ -73,6 +75,7 @@ class EnvelopeReader {
   std::vector<int16_t> buffer_;
   int64_t energy_ = 0;
   int pairs_ = 0;
+  double total_ = 0.0;  // of the values, for their mean
   Envelope envelope_;
 };
 
