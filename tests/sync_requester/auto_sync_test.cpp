@@ -57,6 +57,9 @@ std::vector<Case> Cases() {
                    false, SyncBasis::Sound});
   cases.push_back({"short clips half overlapping", MakeTake(crowd, 500.0, 20), MakeTake(crowd, 490.52, 20, 1.5, 4), 0,
                    0, false, SyncBasis::Sound});
+  Take gaps = MakeTake(crowd, 61.2, 180, 0.8, 10);
+  gaps.silences = {{20.0, 50.0}, {100.0, 131.0}};
+  cases.push_back({"silent stretches", MakeTake(crowd, 50.0, 180), gaps, 0, 0, false, SyncBasis::Sound});
   cases.push_back({"ten minutes later", MakeTake(crowd, 0.0, 720), MakeTake(crowd, 600.0083, 300, 2.0, 5), 0, 0,
                    false, SyncBasis::Sound});
   Take ntsc = MakeTake(crowd, 250.0, 240, 0.5, 6);
