@@ -1,6 +1,8 @@
-// Many chunks vote on one lag. A chunk counts by the margin of its best peak
-// over its next one, so repeated content (whose peaks are all alike) proves
+// Many chunks vote on one lag. A chunk counts by how clearly its best peak
+// beats its runner-up, so repeated content (whose peaks are all alike) proves
 // nothing, while a chunk that clearly matches elsewhere counts against.
+// Confidence = support / (support + against) * (1 - exp(-support)): one
+// clearly distinctive chunk alone reaches 0.86, several agreeing ones near 1.
 #include <algorithm>
 #include <cmath>
 #include <optional>

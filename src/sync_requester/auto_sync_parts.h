@@ -34,6 +34,7 @@ constexpr double kConsistentSlack = 0.25;
 // Chunks agree on a lag within this many samples, plus room for drift.
 constexpr double kAgreeSamples = 6.0;
 constexpr double kDriftAllowance = 300e-6;
+// Below this the verdict is "not sure": never a silent guess.
 constexpr double kConfident = 0.6;
 
 /// A clip's sound as log energy per 2.5 ms, its mean removed, with running
