@@ -160,6 +160,7 @@ std::vector<DemoSession> demoSessions() {
           {"choosing-clips", choosingClips()},
           {"editing-live", editingLive()},
           {"synchronising", demoSynchronising()},
+          {"synchronising-by-sound", demoSynchronisingBySound()},
           {"projects", demoProjects()},
           {"importing", demoImporting()},
           {"information", demoInformation()}};

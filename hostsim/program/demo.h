@@ -22,6 +22,7 @@ std::string demoProjectFile(int cameras);
 
 /// One session script each, kept in files of their own.
 std::string demoSynchronising();
+std::string demoSynchronisingBySound();
 std::string demoProjects();
 /// Reads the archive that the projects session saved: runs after it.
 std::string demoImporting();

@@ -1,4 +1,5 @@
 #include <sstream>
+#include <utility>
 
 #include "hostsim/program/demo.h"
 
@@ -6,18 +7,18 @@ namespace hostsim::program {
 
 namespace {
 
-// Four cameras of the concert, their clips chosen but never brought into
-// step: every camera starts at its own first frame.
-std::string outOfStep() {
-  return "file programs/ostrel3/project_01_00.info\n"
-         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ostrel3>\n  <name>Concert, out of step</name>\n"
-         "  <scenes>\n"
-         "    <scene uid=\"1001\" in=\"0\" cam=\"0\" audio=\"1\"/>\n"
-         "    <scene uid=\"1002\" in=\"0\" cam=\"1\" audio=\"0\"/>\n"
-         "    <scene uid=\"1003\" in=\"0\" cam=\"2\" audio=\"0\"/>\n"
-         "    <scene uid=\"1004\" in=\"0\" cam=\"3\" audio=\"0\"/>\n"
-         "  </scenes>\n  <num_gui_scenes>4</num_gui_scenes>\n  <act_tc>0</act_tc>\n"
-         "  <act_cam>0</act_cam>\n</ostrel3>\nend\n";
+// The first `cameras` cameras of the concert, their clips chosen but never
+// brought into step: every camera starts at its own first frame.
+std::string outOfStep(int cameras) {
+  std::ostringstream s;
+  s << "file programs/ostrel3/project_01_00.info\n"
+       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ostrel3>\n  <name>Concert, out of step</name>\n"
+       "  <scenes>\n";
+  for (int i = 0; i < cameras; ++i)
+    s << "    <scene uid=\"" << 1001 + i << "\" in=\"0\" cam=\"" << i << "\" audio=\"" << (i == 0) << "\"/>\n";
+  s << "  </scenes>\n  <num_gui_scenes>" << cameras << "</num_gui_scenes>\n  <act_tc>0</act_tc>\n"
+    << "  <act_cam>0</act_cam>\n</ostrel3>\nend\n";
+  return s.str();
 }
 
 struct Positioning {
@@ -33,7 +34,7 @@ struct Positioning {
 std::string demoSynchronising() {
   std::ostringstream s;
   s << "# Four cameras out of step; the user synchronises them on the clap with the jog.\n"
-    << demoSetup() << outOfStep() << "screenshot 01-out-of-step\n"
+    << demoSetup() << outOfStep(4) << "screenshot 01-out-of-step\n"
     << "click \"Synchronise\"\nscreenshot 02-the-dialog\n"
     << "click \"Position\" 1      # camera 1 on the jog ...\njog 100\njog confirm   # ... to its clap\n";
   const Positioning cameras[] = {{"Stage right", 60}, {"Audience", 140}, {"Drums close-up", 85}};
@@ -49,6 +50,28 @@ std::string demoSynchronising() {
        "click \"Close\"\n"
        "click @960,976 value 60   # the position slider, to the clap\n"
        "screenshot 05-in-step-at-the-clap\n"
+       "dump gui gui.json\n"
+       "click \"Leave\"\n";
+  return s.str();
+}
+
+// The user lets the dialog find all six cameras of the concert by their
+// sound, looks at each verdict and confirms each pair.
+std::string demoSynchronisingBySound() {
+  std::ostringstream s;
+  s << "# Six cameras out of step; the dialog finds each one by its sound, the user confirms.\n"
+    << demoSetup() << outOfStep(6) << "click \"Synchronise\"\nclick \"All cameras\"\n"
+    << "screenshot 01-stage-right-found\njog confirm\n";
+  const std::pair<const char*, const char*> others[] = {
+      {"Audience", "audience"}, {"Drums close-up", "drums"}, {"Balcony", "balcony"}, {"Backstage", "backstage"}};
+  int shot = 2;
+  for (const auto& [camera, file] : others) {
+    s << "click @460,70 entry \"" << camera << "\"\nscreenshot 0" << shot++ << "-" << file << "\n"
+      << "click \"Position\" 2\njog confirm\n";
+  }
+  s << "click \"Close\"\n"
+       "click @960,780 value 60   # the position slider, to the clap\n"
+       "screenshot 06-in-step-at-the-clap\n"
        "dump gui gui.json\n"
        "click \"Leave\"\n";
   return s.str();

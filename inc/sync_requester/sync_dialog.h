@@ -6,6 +6,7 @@
 #include <array>
 #include <atomic>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "envelope/audio_envelope.h"
@@ -17,6 +18,8 @@
 #include "host/vreq.h"
 #include "ostrel3/shell/holders.h"
 #include "ostrel3/shell/queue_message.h"
+#include "sync_requester/auto_sync.h"
+#include "sync_requester/clip_sound_source.h"
 #include "sync_requester/sync_params.h"
 
 struct SwsContext;
@@ -25,6 +28,9 @@ namespace ostrel3 {
 
 /// The dialog's input context while it waits for the user.
 inline constexpr uint32_t kParserIdle = 0x520F0067;
+/// The class-5 message the dialog sends itself for the next step of an
+/// automatic synchronisation, so the user's input is taken between steps.
+inline constexpr int32_t kAutoSyncStepMessageId = 2071;
 
 /// Shows the dialog over `params` and returns when the user closes it, with
 /// the results in the block: true. False when the dialog could not be shown;
@@ -48,7 +54,11 @@ enum SyncSlot : int {
   kSyncRefStripLabel = 19,
   kSyncStripLabel = 20,
   kSyncJog = 21,
-  kSyncSlots = 22,
+  kSyncAutomatic = 22,
+  kSyncAllCameras = 23,
+  kSyncVerdict = 24,
+  kSyncVerdictDetail = 25,
+  kSyncSlots = 26,
 };
 
 class SyncDialog {
@@ -93,6 +103,18 @@ class SyncDialog {
   void stopPreview();
   void playbackPosition(int32_t frame);
 
+  // ---- automatic synchronisation ----
+  /// Starts the search for the sync camera (or every camera with a clip);
+  /// while one runs, either button stops it.
+  void startAutomatic(bool allCameras);
+  void stepAutomatic();
+  void cancelAutomatic();
+  bool automaticRunning() const { return autoRun_ != nullptr; }
+  /// The verdict lines shown under the controls.
+  const std::array<std::u16string, 2>& verdictLines() const { return verdictLines_; }
+  /// Whether camera k shows an automatic result the user has not confirmed yet.
+  bool pendingAutomatic(int k) const { return k >= 0 && k < kSyncCameras && pending_[k].active; }
+
   /// One message of the loop; true when the dialog is to close.
   bool handle(const QueueMessage& message);
 
@@ -113,6 +135,23 @@ class SyncDialog {
 
  private:
   struct ColumnLayout;
+  // One "Automatic" or "All cameras" run: the cameras still to search and
+  // the search under way.
+  struct AutomaticRun {
+    std::vector<int> cameras;
+    size_t next = 0;
+    int camera = -1;
+    double framesPerSecond = 25.0;
+    std::unique_ptr<AudioEnvelope> referenceSound, otherSound;
+    std::unique_ptr<ClipSoundSource> reference, other;
+    std::unique_ptr<AutoSyncJob> job;
+  };
+  // What a camera showed before an automatic result moved it; put back when
+  // the dialog closes without the user confirming the result.
+  struct PendingSync {
+    bool active = false;
+    int32_t trimIn = 0, syncIn = 0, autoSync = 0;
+  };
   // geometry and building
   bool createRequest(const VG_RECT& dialog);
   void buildPicturePanel();
@@ -136,6 +175,15 @@ class SyncDialog {
   std::unique_ptr<AudioEnvelope> envelopeFor(int camera);
   void deleteCopies();
   bool startPlayback(bool toEnds);
+  // automatic synchronisation
+  bool beginAutomaticCamera();
+  void finishAutomaticCamera(const AutoSyncResult& result);
+  void endAutomatic();
+  void postAutomaticStep();
+  void beepWhileSearching(bool on);
+  void showVerdict(int camera);
+  void setVerdictLines(const std::u16string& first, const std::u16string& second);
+  void restoreUnconfirmed();
 
   SyncParams& params_;
   ResourceStrings strings_;
@@ -187,6 +235,12 @@ class SyncDialog {
   bool playerInitialised_ = false;
   AV_RECORD refCopy_ = 0, syncCopy_ = 0;
   int32_t refPlayStart_ = 0, syncPlayStart_ = 0;
+
+  // automatic synchronisation
+  std::unique_ptr<AutomaticRun> autoRun_;
+  std::array<PendingSync, kSyncCameras> pending_{};
+  std::array<std::vector<std::string>, kSyncCameras> verdicts_;
+  std::array<std::u16string, 2> verdictLines_;  ///< the gadgets show these texts
 };
 
 }  // namespace ostrel3

@@ -58,6 +58,11 @@ SyncDialog::~SyncDialog() {
 }
 
 void SyncDialog::close() {
+  if (autoRun_) {
+    autoRun_.reset();
+    vgStandardPointer();
+  }
+  restoreUnconfirmed();
   freeImages();
   if (!request_.panel) return;
   if (vreqDeleteRequest(&request_) == -1) OS3_LOG(kLogFailed);
@@ -134,12 +139,15 @@ bool SyncDialog::handle(const QueueMessage& m) {
           refreshSync();
           break;
         case kSyncJog: jogElement(m); break;
+        case kSyncAutomatic: startAutomatic(false); break;
+        case kSyncAllCameras: startAutomatic(true); break;
         default: break;
       }
       return false;
     }
     case kMsgTask:
       if (m.identifier == kTickMessageId) tick(m.value);
+      else if (m.identifier == kAutoSyncStepMessageId) stepAutomatic();
       return false;
     case kMsgClose:
     case kMsgCloseWindow:
@@ -176,7 +184,7 @@ void SyncDialog::chooseCamera() {
   const int k = static_cast<int>(chosen);
   if (k < 1 || k >= kSyncCameras || !params_.record[k]) return;
   // A camera never synchronised starts where camera 1 is shown now.
-  if (!params_.synced[k]) params_.syncIn[k] = params_.syncIn[params_.syncCamera];
+  if (!params_.synced[k] && !pending_[k].active) params_.syncIn[k] = params_.syncIn[params_.syncCamera];
   params_.syncCamera = k;
   for (int slot : {kSyncName, kSyncStripLabel}) {
     VG_PANEL panel = slot == kSyncName ? syncPanel_ : stripPanel_;
@@ -185,6 +193,7 @@ void SyncDialog::chooseCamera() {
       OS3_LOG(kLogFailed);
   }
   syncEnvelope_ = envelopeFor(k);
+  showVerdict(k);
   refreshReference();
   refreshSync();
 }

@@ -23,6 +23,8 @@ enum SyncString : int32_t {
   kHelpText2 = 434,
   kPositionText = 450,
   kScrubText = 470,
+  kAutomaticText = 700,
+  kAllCamerasText = 702,
 };
 constexpr uint32_t kSyncRequestFlags = 0x14040;
 constexpr uint32_t kSyncEntryFlags = 0x201;
@@ -203,13 +205,33 @@ bool SyncDialog::open() {
   }
   buttons.setInsets(vgConvertWidth(4), 0, 0, 0);
   buttons.setMaximumSize(buttons.maximumSize().width, line);
+  vgsTextButton automaticButton(&elements_[kSyncAutomatic], 0, text(s, kAutomaticText));
+  vgsTextButton allCamerasButton(&elements_[kSyncAllCameras], 0, text(s, kAllCamerasText));
+  vgsContainer automatic(&xLayout);
+  for (vgsTextButton* b : {&automaticButton, &allCamerasButton}) {
+    singleLine(*b);
+    b->setMaximumSize(b->preferredSize().width, line);
+    automatic.addChild(b);
+  }
+  automatic.setInsets(vgConvertWidth(8), 0, 0, 0);
+  automatic.setMaximumSize(automatic.preferredSize().width, line);
   controls.addChild(&leftSpace);
   controls.addChild(&scrubBox);
   controls.addChild(&buttons);
+  controls.addChild(&automatic);
   controls.addChild(&rightSpace);
+  // The automatic search's progress and verdict, centred under the controls.
+  vgsTextGadget verdict(&elements_[kSyncVerdict], 0, nullptr, verdictLines_[0].c_str(), kHelpStyle);
+  vgsTextGadget verdictDetail(&elements_[kSyncVerdictDetail], 0, nullptr, verdictLines_[1].c_str(), kHelpStyle);
+  vgsContainer verdictLines(&yLayout);
+  for (vgsTextGadget* t : {&verdict, &verdictDetail}) {
+    singleLine(*t);
+    verdictLines.addChild(t);
+  }
   upper.addChild(&choiceRow);
   upper.addChild(&gap1);
   upper.addChild(&controls);
+  upper.addChild(&verdictLines);
   upper.setMaximumSize(kVgsMaxExtent, upper.preferredSize().height);
   vgsTextButton closeButton(&elements_[kSyncClose], 0xE011, text(s, kCloseText));
   singleLine(closeButton);

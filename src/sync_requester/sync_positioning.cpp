@@ -17,7 +17,7 @@ constexpr uint32_t kParserPositioning = 0x520F0066;
 enum JogSubCode : int32_t { kJogMoved = 2, kJogConfirmed = 3, kJogCancelled = 4 };
 enum JogCommand : int32_t { kJogConfirm = 0x10001, kJogCancel = 0x10003, kJogStep = 0x10010 };
 constexpr int kBeepList[] = {kSyncClose, kSyncCameraPopup, kSyncScrubBox, kSyncPreviewToEnds, kSyncPreviewAround,
-                             kSyncRefPosition, kSyncPosition};
+                             kSyncRefPosition, kSyncPosition, kSyncAutomatic, kSyncAllCameras};
 
 VG_PANEL panelOf(int slot, VG_PANEL root, VG_PANEL picturePanel) {
   return slot >= kSyncRefName && slot <= kSyncStripLabel ? picturePanel : root;
@@ -86,7 +86,10 @@ void SyncDialog::stopPositioning() {
 void SyncDialog::endPositioning(bool confirm) {
   if (scrubCamera_ < 0) return;
   // The pair is marked whichever of its two cameras was moved.
-  if (confirm) params_.synced[params_.syncCamera] = 1;
+  if (confirm) {
+    params_.synced[params_.syncCamera] = 1;
+    pending_[params_.syncCamera].active = false;  // an automatic result is now the user's
+  }
   const int camera = scrubCamera_;
   stopPositioning();
   const int button = camera == 0 ? kSyncRefPosition : kSyncPosition;
