@@ -7,10 +7,13 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <stdexcept>
 #include <vector>
 
 #include "hostsim/media/sources.h"
 #include "hostsim/media/synthetic_sound.h"
+#include "hostsim/media/unique_ids.h"
 
 namespace {
 
@@ -181,6 +184,41 @@ TEST(SceneSoundTest, ClipsOfAnotherSceneShareNothingWithIt) {
     }
     if (c.shared) EXPECT_GT(closest, 0.9);
     else EXPECT_LT(closest, 0.3);
+  }
+}
+
+// Sound settings come from scripts and from tests' own setups: the bin
+// carries them to the media, and refuses what would make no sense of the
+// scene's clock rather than generating from it.
+TEST(SceneSoundTest, TheBinTakesEachClipsSoundAndRefusesSettingsOutOfBounds) {
+  struct Case {
+    const char* what;
+    std::function<void(hostsim::ClipSound&)> set;
+    bool taken;
+  } cases[] = {
+      {"all set", [](hostsim::ClipSound& s) { s = {3, -12.5, 0.5, 0.1, -150, {{2, 4}}}; }, true},
+      {"scene 0", [](hostsim::ClipSound& s) { s.scene = 0; }, false},
+      {"start not a number", [](hostsim::ClipSound& s) { s.startSeconds = NAN; }, false},
+      {"negative gain", [](hostsim::ClipSound& s) { s.gain = -1; }, false},
+      {"endless noise", [](hostsim::ClipSound& s) { s.noise = INFINITY; }, false},
+      {"drift out of bounds", [](hostsim::ClipSound& s) { s.driftPpm = 1e6; }, false},
+      {"silent backwards", [](hostsim::ClipSound& s) { s.silent = {{5, 4}}; }, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    hostsim::ClipConfig clip{9, "Clip", 100};
+    c.set(clip.sound);
+    hostsim::UniqueIds ids({});
+    if (!c.taken) {
+      EXPECT_THROW(hostsim::SourceCatalogue({clip}, ids), std::invalid_argument);
+      continue;
+    }
+    const hostsim::SourceCatalogue bin({clip}, ids);
+    const hostsim::MediaSource& s = bin.all().front();
+    EXPECT_EQ(s.sound.scene, 3);
+    EXPECT_EQ(s.sound.startSeconds, -12.5);
+    EXPECT_EQ(s.sound.driftPpm, -150);
+    EXPECT_EQ(s.sound.silent.size(), 1u);
   }
 }
 
