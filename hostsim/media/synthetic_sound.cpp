@@ -39,12 +39,15 @@ std::vector<float> hearScene(const MediaSource& source, int64_t first, int32_t p
   sceneSound(source.sound.scene, lo, int32_t(hi - lo + 1), scene.data());
   if (at.rate == 1.0 && p0 == double(lo)) return scene;  // in step with the scene
   std::vector<float> heard(size_t(2 * pairs));
+  // Positions from the field's first pair: small numbers, exact enough in a
+  // double for a field, and quick to turn into an index.
+  const double x0 = p0 - double(lo);
   for (int32_t k = 0; k < pairs; ++k) {
-    const double x = at.start + double(first + k) * at.rate - double(lo);
-    const size_t j = size_t(x);
+    const double x = x0 + double(k) * at.rate;
+    const int32_t j = int32_t(x);
     const float f = float(x - double(j)), g = 1.0f - f;
-    heard[size_t(2 * k)] = g * scene[2 * j] + f * scene[2 * j + 2];
-    heard[size_t(2 * k + 1)] = g * scene[2 * j + 1] + f * scene[2 * j + 3];
+    heard[size_t(2 * k)] = g * scene[size_t(2 * j)] + f * scene[size_t(2 * j + 2)];
+    heard[size_t(2 * k + 1)] = g * scene[size_t(2 * j + 1)] + f * scene[size_t(2 * j + 3)];
   }
   return heard;
 }
