@@ -3,6 +3,7 @@
 // fixture choose before the operator runs.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,30 @@ struct MonitorConfig {
   int16_t aspectX = 16, aspectY = 9;
 };
 
+/// Frames of a clip, first and last included.
+struct FrameSpan {
+  int32_t first = 0, last = 0;
+};
+
+/// How a clip's microphone hears the scene it records (see
+/// hostsim/media/scene_sound.h): which scene, where on it, and how well.
+struct ClipSound {
+  static constexpr int32_t kMaxScene = 99;
+  static constexpr double kMaxStartSeconds = 100'000;  ///< either side of the clap
+  static constexpr double kMaxGain = 8;
+  static constexpr double kMaxNoise = 4;
+  static constexpr double kMaxDriftPpm = 1000;
+
+  int32_t scene = 1;  ///< clips of different scenes share no sound
+  /// Scene time in seconds at the clip's frame 0; none: from the clap
+  /// frame, or else just after the scene's clap.
+  std::optional<double> startSeconds{};
+  double gain = 1.0;        ///< of the scene's sound
+  double noise = 0.02;      ///< the microphone's own noise, in parts of the background's peak
+  double driftPpm = 0.0;    ///< parts per million more of the scene in each of its seconds: its clock runs that much slow
+  std::vector<FrameSpan> silent{};  ///< frames that hear only the microphone's noise
+};
+
 struct ClipConfig {
   uint32_t uid = 0;
   std::string name;
@@ -29,6 +54,7 @@ struct ClipConfig {
   int32_t clapFrame = -1;   ///< frame of the clap in the sound, -1 for none
   int64_t recordedAt = 0;   ///< recording start, seconds since the epoch (0: derived from the uid)
   int64_t recordedUntil = 0;  ///< recording end, seconds since the epoch (0: the start plus the length)
+  ClipSound sound{};
 };
 
 /// An add-on operator of the host's operator directory (for example the

@@ -14,6 +14,20 @@ namespace {
 constexpr int64_t kLastGlobalFrame = (int64_t{1} << 30) - 1;
 
 int64_t roundUp(int64_t v, int64_t step) { return (v + step - 1) / step * step; }
+
+bool within(double v, double min, double max) { return v >= min && v <= max; }  // false for NaN
+
+// The sound is generated from these on every read: a value outside its
+// bounds (or not a number) would make no sense of the scene's timeline.
+void checkSound(const ClipConfig& c) {
+  const ClipSound& s = c.sound;
+  const bool ok = s.scene >= 1 && s.scene <= ClipSound::kMaxScene &&
+                  (!s.startSeconds || within(*s.startSeconds, -ClipSound::kMaxStartSeconds, ClipSound::kMaxStartSeconds)) &&
+                  within(s.gain, 0, ClipSound::kMaxGain) && within(s.noise, 0, ClipSound::kMaxNoise) &&
+                  within(s.driftPpm, -ClipSound::kMaxDriftPpm, ClipSound::kMaxDriftPpm) &&
+                  std::all_of(s.silent.begin(), s.silent.end(), [](FrameSpan f) { return f.first >= 0 && f.first <= f.last; });
+  if (!ok) throw std::invalid_argument("clip \"" + c.name + "\" has sound settings out of their bounds");
+}
 }  // namespace
 
 int64_t derivedRecordingStart(uint32_t uid) {
@@ -46,6 +60,8 @@ SourceCatalogue::SourceCatalogue(const std::vector<ClipConfig>& clips, UniqueIds
     s.name = fromUtf8Lossy(c.name);
     s.length = c.length;
     s.clapFrame = c.clapFrame;
+    checkSound(c);
+    s.sound = c.sound;
     s.recordedAt = c.recordedAt != 0 ? c.recordedAt : derivedRecordingStart(s.uid);
     s.recordedUntil = c.recordedUntil;
     if (s.recordedUntil != 0 && s.recordedUntil < s.recordedAt)

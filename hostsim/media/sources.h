@@ -25,6 +25,7 @@ struct MediaSource {
   int64_t recordedAt = 0;  ///< recording start, seconds since the epoch
   int64_t recordedUntil = 0;  ///< recording end as configured, seconds since the epoch (0: none given)
   int32_t base = 0;        ///< first frame of the media in the global frame space
+  ClipSound sound{};       ///< how its microphone hears the scene
 };
 
 /// A frame of a media.
@@ -40,7 +41,8 @@ class SourceCatalogue {
 
   /// Lays out the configured clips. Throws std::invalid_argument for a clip
   /// without frames, a uid given twice, a recording that ends before it
-  /// starts, or more media than the frame space holds.
+  /// starts, sound settings out of their bounds, or more media than the
+  /// frame space holds.
   SourceCatalogue(const std::vector<ClipConfig>& clips, UniqueIds& ids);
 
   const std::vector<MediaSource>& all() const { return sources_; }

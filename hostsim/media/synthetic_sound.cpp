@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
+#include <cstring>
 
+#include "hostsim/media/scene_sound.h"
 #include "hostsim/media/sources.h"
 #include "hostsim/media/video_format.h"
 
@@ -11,62 +12,70 @@ namespace hostsim {
 
 namespace {
 
-// Repeatable noise in -1..1 for a sample of a channel of a media.
-double noise(uint32_t media, int64_t sample, int channel) {
-  uint64_t x = (uint64_t(media) << 40) ^ (uint64_t(sample) << 1) ^ uint64_t(channel);
-  x ^= x >> 33;
-  x *= 0xff51afd7ed558ccdull;
-  x ^= x >> 33;
-  x *= 0xc4ceb9fe1a85ec53ull;
-  x ^= x >> 33;
-  return double(x >> 11) / double(1ull << 52) - 1.0;
+// Rounded to the nearest, without a call to the library for each sample:
+// adding 1.5 x 2^23 leaves the rounded value in the sum's low bits.
+int16_t toSample(float v) {
+  const float shifted = std::clamp(v, -32767.0f, 32767.0f) + 12582912.0f;
+  int32_t bits;
+  std::memcpy(&bits, &shifted, sizeof bits);
+  return int16_t(bits - 0x4B400000);
 }
 
-double toneHz(const MediaSource& s) { return 220.0 + 55.0 * (s.index % 12); }
-
-// The clap: a burst of noise and a bright tone that falls to under 1 % of
-// its start within three quarters of a frame.
-double clap(int64_t sinceStart, int64_t length, uint32_t media, int channel) {
-  if (sinceStart < 0 || sinceStart >= length) return 0.0;
-  const double t = double(sinceStart) / length;
-  const double envelope = std::exp(-6.0 * t) * (1.0 - t);
-  const double body = 0.5 * noise(media + 7, sinceStart, channel) +
-                      0.5 * std::sin(2 * std::numbers::pi * 1500.0 * sinceStart / kSampleRate);
-  // The very first sample is full scale so that the burst's peak is exact.
-  return sinceStart == 0 ? 1.0 : envelope * body;
+bool hearsScene(const MediaSource& source, int32_t frame) {
+  if (source.sound.gain <= 0) return false;
+  return std::none_of(source.sound.silent.begin(), source.sound.silent.end(),
+                      [frame](FrameSpan s) { return frame >= s.first && frame <= s.last; });
 }
 
-// How loud the event is at pair `n` of a media, 0..1 of the background's
-// peak: the murmur until the clap has died away, then beats in phrases.
-double loudness(int64_t n, int64_t bandStart, bool hasClap) {
-  constexpr double kMurmur = 0.125;
-  if (hasClap && n < bandStart) return kMurmur;
-  const int64_t t = hasClap ? n - bandStart : n;
-  const double sinceBeat = double(t % (kSampleRate / 2)) / kSampleRate;
-  const double phrase = 0.65 + 0.35 * std::cos(2 * std::numbers::pi * double(t) / (4.0 * kSampleRate));
-  return phrase * (0.2 + 0.8 * std::exp(-sinceBeat / 0.08));
+// What the clip's samples first .. first + pairs - 1 hear of its scene
+// (2 x pairs values at least): sample n hears the scene at start + n x
+// rate, between two scene samples on the straight line between them.
+std::vector<float> hearScene(const MediaSource& source, int64_t first, int32_t pairs, VideoFormat format) {
+  const ScenePlacement at = scenePlacement(source, format);
+  const double p0 = at.start + double(first) * at.rate;
+  const int64_t lo = int64_t(std::floor(p0));
+  const int64_t hi = int64_t(std::floor(at.start + double(first + pairs - 1) * at.rate)) + 1;
+  std::vector<float> scene(size_t(2 * (hi - lo + 1)));
+  sceneSound(source.sound.scene, lo, int32_t(hi - lo + 1), scene.data());
+  if (at.rate == 1.0 && p0 == double(lo)) return scene;  // in step with the scene
+  std::vector<float> heard(size_t(2 * pairs));
+  // Positions from the field's first pair: small numbers, exact enough in a
+  // double for a field, and quick to turn into an index.
+  const double x0 = p0 - double(lo);
+  for (int32_t k = 0; k < pairs; ++k) {
+    const double x = x0 + double(k) * at.rate;
+    const int32_t j = int32_t(x);
+    const float f = float(x - double(j)), g = 1.0f - f;
+    heard[size_t(2 * k)] = g * scene[size_t(2 * j)] + f * scene[size_t(2 * j + 2)];
+    heard[size_t(2 * k + 1)] = g * scene[size_t(2 * j + 1)] + f * scene[size_t(2 * j + 3)];
+  }
+  return heard;
 }
 
 }  // namespace
 
+ScenePlacement scenePlacement(const MediaSource& source, VideoFormat format) {
+  const double rate = 1.0 + source.sound.driftPpm * 1e-6;
+  // The clap (scene sample 0) falls on the first sample of the clap frame.
+  if (source.clapFrame >= 0) return {-double(int64_t(source.clapFrame) * pairsPerFrame(format)) * rate, rate};
+  return {source.sound.startSeconds.value_or(kSceneMusicStartSeconds) * kSampleRate, rate};
+}
+
 std::vector<int16_t> fieldSound(const MediaSource& source, int32_t frame, int parity, VideoFormat format) {
   const int32_t pairs = pairsPerField(format);
-  const int64_t frameStart = int64_t(frame) * pairsPerFrame(format);
-  const int64_t first = frameStart + int64_t(parity) * pairs;
-  const int64_t clapStart = int64_t(source.clapFrame) * pairsPerFrame(format);
-  const int64_t clapLength = pairsPerFrame(format) * 3 / 4;
-  const double w = 2 * std::numbers::pi * toneHz(source) / kSampleRate;
-
-  std::vector<int16_t> out(size_t(pairs) * 2);
-  for (int32_t i = 0; i < pairs; ++i) {
-    const int64_t n = first + i;
-    for (int ch = 0; ch < 2; ++ch) {
-      // Left and right hum a fifth apart so the channels are told apart.
-      const double level = kBackgroundPeak * loudness(n, clapStart + clapLength, source.clapFrame >= 0);
-      double v = level * (0.75 * std::sin(w * (ch ? 1.5 : 1.0) * n) + 0.25 * noise(source.uid, n, ch));
-      if (source.clapFrame >= 0) v += kClapPeak * clap(n - clapStart, clapLength, source.uid, ch);
-      out[size_t(i) * 2 + ch] = static_cast<int16_t>(std::lround(std::clamp(v, -32767.0, 32767.0)));
-    }
+  const int64_t first = int64_t(frame) * pairsPerFrame(format) + int64_t(parity) * pairs;
+  const bool hears = hearsScene(source, frame);
+  const std::vector<float> heard = hears ? hearScene(source, first, pairs, format) : std::vector<float>(2 * size_t(pairs));
+  const float gain = hears ? float(source.sound.gain) : 0.0f;
+  // The microphone's own hiss, from the media's uid and the sample: no two
+  // media share it, and every read of a field sounds the same.
+  const float hiss = float(source.sound.noise * kBackgroundPeak);
+  const uint64_t key = soundHash(uint64_t(source.uid) * 0x94d049bb133111ebull + 0x5851f42d4c957f2dull);
+  std::vector<int16_t> out(2 * size_t(pairs));
+  for (size_t i = 0; i < size_t(pairs); ++i) {
+    const uint64_t bits = soundHash(key ^ uint64_t(first + int64_t(i)));
+    out[2 * i] = toSample(gain * heard[2 * i] + hiss * signedUnit(uint32_t(bits)));
+    out[2 * i + 1] = toSample(gain * heard[2 * i + 1] + hiss * signedUnit(uint32_t(bits >> 32)));
   }
   return out;
 }

@@ -6,7 +6,7 @@
 #include <unordered_set>
 #include <utility>
 
-#include "hostsim/media/sources.h"
+#include "hostsim/user/script_clip.h"
 #include "hostsim/user/script_lexer.h"
 #include "hostsim/user/script_line.h"
 #include "hostsim/user/script_storyboard.h"
@@ -127,30 +127,6 @@ void parseHost(const Line& l, HostConfig& c) {
   } else {
     l.fail("unknown host setting \"" + what + "\"");
   }
-}
-
-// Seconds since 1970 up to the last second of the year 9999: far enough for
-// any recording, and small enough that adding a clip's length never overflows.
-constexpr int64_t kLastRecordingSecond = 253'402'300'799;
-
-// `uids` holds the uid of every clip in c.clips, so that the check for a
-// uid used twice stays one look-up however many clips a script sets up.
-void parseClip(const Line& l, HostConfig& c, std::unordered_set<uint32_t>& uids) {
-  ClipConfig clip;
-  clip.uid = uint32_t(l.number(1, "a clip uid", 1, kWordMax));
-  clip.name = l.quoted(2, "a clip name");
-  clip.length = int32_t(l.number(3, "a length in frames", 1, 10'000'000));
-  for (size_t i = 4; i < l.size(); i += 2) {
-    if (l.is(i, "clap")) clip.clapFrame = int32_t(l.number(i + 1, "a clap frame", 0, clip.length - 1));
-    else if (l.is(i, "recorded")) clip.recordedAt = l.number(i + 1, "a recording time in seconds", 0, kLastRecordingSecond);
-    else if (l.is(i, "until")) clip.recordedUntil = l.number(i + 1, "a recording end in seconds", 1, kLastRecordingSecond);
-    else l.fail("expected clap, recorded or until, found \"" + l.word(i) + "\"");
-  }
-  const int64_t start = clip.recordedAt != 0 ? clip.recordedAt : derivedRecordingStart(clip.uid);
-  if (clip.recordedUntil != 0 && clip.recordedUntil < start)
-    l.fail("the recording end " + std::to_string(clip.recordedUntil) + " lies before its start " + std::to_string(start));
-  if (!uids.insert(clip.uid).second) l.fail("clip uid " + std::to_string(clip.uid) + " is used twice");
-  c.clips.push_back(clip);
 }
 
 ScriptCommand command(const Line& l, ScriptCommand::Kind kind) {
@@ -402,7 +378,7 @@ Script parseScript(const std::string& text, HostConfig base) {
     } else if (verb == "storyboard") {
       script::parseStoryboard(l, s.config);
     } else if (verb == "clip") {
-      parseClip(l, s.config, clipUids);
+      script::parseClip(l, s.config, clipUids);
     } else if (verb == "file") {
       i = parseFile(l, lines, i, s);
     } else if (verb == "operator") {

@@ -1,7 +1,10 @@
 #pragma once
 // One line of a session script as words, with the checks every statement
 // needs; a failed check throws ScriptError with the line's number.
+#include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -36,6 +39,21 @@ class Line {
     if (*v < min || *v > max)
       fail(std::string(what) + " must lie between " + std::to_string(min) + " and " + std::to_string(max));
     return *v;
+  }
+  /// A number with or without decimals ("12.5", "-3", "1e3"), within min .. max.
+  double decimal(size_t i, const char* what, double min, double max) const {
+    if (i >= words_.size()) fail(std::string("expected ") + what);
+    const std::string& w = words_[i].text;
+    double v = 0;
+    const auto [end, error] = std::from_chars(w.data(), w.data() + w.size(), v);
+    if (words_[i].quoted || w.empty() || error != std::errc() || end != w.data() + w.size() || !std::isfinite(v))
+      fail(std::string("expected ") + what + ", found \"" + w + "\"");
+    if (v < min || v > max) {
+      std::ostringstream bounds;
+      bounds << what << " must lie between " << min << " and " << max;
+      fail(bounds.str());
+    }
+    return v;
   }
   void end(size_t count) const {
     if (words_.size() > count) fail("unexpected \"" + words_[count].text + "\"");

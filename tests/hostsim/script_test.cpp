@@ -127,6 +127,50 @@ TEST(ScriptTest, MalformedLinesNameTheirLineAndTheProblem) {
 // The check for a uid used twice once compared each clip with all before
 // it; a long list must still be taken whole and a repeat found wherever the
 // first use stands, also among the clips the host was set up with.
+TEST(ScriptTest, ClipLinesSayHowEachMicrophoneHeardItsScene) {
+  auto s = parseScript(
+      "clip 1 \"a\" 90000 scene 2 silent 10 20 drift -150.5 gain 0.5 starts -612.25 noise 0 silent 30 30\n"
+      "clip 2 \"b\" 100 clap 5 recorded 1700000000\n");
+  const hostsim::ClipSound& a = s.config.clips[0].sound;
+  EXPECT_EQ(a.scene, 2);
+  EXPECT_EQ(a.startSeconds, -612.25);
+  EXPECT_EQ(a.gain, 0.5);
+  EXPECT_EQ(a.noise, 0.0);
+  EXPECT_EQ(a.driftPpm, -150.5);
+  ASSERT_EQ(a.silent.size(), 2u);
+  EXPECT_EQ(a.silent[0].first, 10);
+  EXPECT_EQ(a.silent[1].last, 30);
+  const hostsim::ClipSound& b = s.config.clips[1].sound;
+  EXPECT_FALSE(b.startSeconds) << "the clap places it";
+  EXPECT_EQ(b.scene, 1);
+  EXPECT_EQ(b.gain, 1.0);
+  EXPECT_GT(b.noise, 0.0);
+  EXPECT_EQ(b.driftPpm, 0.0);
+}
+
+TEST(ScriptTest, ClipSoundKeywordsOutOfBoundsOrInConflictAreRefused) {
+  struct Case {
+    const char* words;
+    const char* error;
+  } cases[] = {
+      {"starts 100000.5", "a scene time in seconds must lie between -100000 and 100000"},
+      {"starts 1,5", "expected a scene time in seconds, found \"1,5\""},
+      {"starts nan", "expected a scene time in seconds, found \"nan\""},
+      {"gain -0.1", "a gain must lie between 0 and 8"},
+      {"noise 5", "a noise level must lie between 0 and 4"},
+      {"drift 1000.01", "a clock drift in parts per million must lie between -1000 and 1000"},
+      {"drift", "expected a clock drift in parts per million"},
+      {"scene 0", "a scene number must lie between 1 and 99"},
+      {"silent 50 40", "the last silent frame must lie between 50 and 99"},
+      {"silent 90 100", "the last silent frame must lie between 90 and 99"},
+      {"silent 10", "expected the last silent frame"},
+      {"clap 10 starts 3", "clap and starts both say where the clip lies on its scene: give one of them"},
+      {"silent 0 20 clap 20", "the clap frame 20 lies in a silent stretch, where the clap is not heard"},
+      {"loud 3", "expected clap, recorded, until, starts, gain, noise, drift, silent or scene, found \"loud\""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(errorText(std::string("clip 1 \"a\" 100 ") + c.words + "\n"), c.error) << c.words;
+}
+
 TEST(ScriptTest, ManyClipsAreTakenAndARepeatedUidIsFoundWhereverItStands) {
   constexpr uint32_t kClips = 100000;
   std::string many;
