@@ -11,13 +11,21 @@ struct DemoClip {
   const char* name;
   int length;
   int clap;
+  const char* sound;  ///< how its microphone heard the hall
 };
 
 // Six cameras filmed one concert; each was started at another moment, so
 // the clap that opened the show lies at another frame in every recording.
-constexpr DemoClip kClips[] = {{1001, "Stage left", 1500, 100},   {1002, "Stage right", 1450, 60},
-                               {1003, "Audience", 1400, 140},     {1004, "Drums close-up", 1480, 85},
-                               {1005, "Balcony", 1420, 120},      {1006, "Backstage", 1460, 95}};
+// Each microphone heard the hall its own way: the audience's and the
+// backstage one's from afar under their own hiss, the balcony's from afar
+// with a dropout of eight seconds, the drums' close and loud.
+constexpr DemoClip kClips[] = {
+    {1001, "Stage left", 1500, 100, ""},
+    {1002, "Stage right", 1450, 60, " gain 0.8 noise 0.05"},
+    {1003, "Audience", 1400, 140, " gain 0.5 noise 0.3"},
+    {1004, "Drums close-up", 1480, 85, " gain 1.6"},
+    {1005, "Balcony", 1420, 120, " gain 0.4 silent 700 900"},
+    {1006, "Backstage", 1460, 95, " gain 0.3 noise 0.2"}};
 constexpr int kClapOnTimeline = 60;
 
 }  // namespace
@@ -27,7 +35,7 @@ std::string demoSetup() {
   s << "host version 1000\nhost project 1\nhost format pal\nhost monitors 1\n"
        "host monitor 1 1920x1080 aspect 16:9\n";
   for (const auto& c : kClips)
-    s << "clip " << c.uid << " \"" << c.name << "\" " << c.length << " clap " << c.clap << "\n";
+    s << "clip " << c.uid << " \"" << c.name << "\" " << c.length << " clap " << c.clap << c.sound << "\n";
   return s.str();
 }
 

@@ -41,7 +41,7 @@ ChunkSearch::ChunkSearch(const Envelope& probe, const Envelope& target, int64_t 
     : target_(target), chunk_(probe, start, length) {
   result_.start = start;
   result_.length = length;
-  result_.silent = probe.silent(start, length) || chunk_.norm < kFlat;
+  result_.silent = probe.silent(start, length) || probe.touchesDead(start, length) || chunk_.norm < kFlat;
   first_ = std::max<int64_t>(first, 0);
   last_ = std::min(last, target.size() - length);
   next_ = first_;

@@ -75,6 +75,8 @@ std::optional<double> OnLineCorrelation(const Envelope& probe, const Envelope& t
                                         const LagLine& line) {
   const int64_t q = std::llround(double(c.start) + line.at(ChunkCentre(c)));
   if (q - kOnLineReach < 0 || q + kOnLineReach + c.length > target.size()) return std::nullopt;
+  // Nor where the target's microphone heard nothing of the scene.
+  if (target.touchesDead(q - kOnLineReach, c.length + 2 * kOnLineReach)) return std::nullopt;
   const Chunk chunk(probe, c.start, c.length);
   double best = -1.0;
   for (int64_t d = -kOnLineReach; d <= kOnLineReach; ++d) best = std::max(best, chunk.pearson(target, q + d));

@@ -13,6 +13,10 @@ constexpr double kEnergyFloor = 10.0;  // about -80 dB of full scale
 // A window needs this share of samples 10 dB above the floor to be matched.
 constexpr double kAudibleShare = 0.2;
 constexpr int64_t kFinishPerStep = 1 << 18;  // envelope samples finished a step
+// A second whose envelope moves less than this share of the clip's median
+// second is dead.
+constexpr double kDeadShare = 0.15;
+constexpr int64_t kSecond = static_cast<int64_t>(kEnvelopeRate);
 const float kAudibleRise = static_cast<float>(std::log(10.0));
 }  // namespace
 
@@ -75,7 +79,30 @@ bool Envelope::finishSome(float mean, int64_t count) {
     sums.push_back(sums.back() + v);
     squares.push_back(squares.back() + double(v) * v);
   }
-  return end < size();
+  if (end < size()) return true;
+  markDeadSeconds();
+  return false;
+}
+
+void Envelope::markDeadSeconds() {
+  const int64_t seconds = size() / kSecond;
+  deadSeconds.assign(size_t(seconds), 0);
+  if (seconds < 2) return;
+  std::vector<double> movement(static_cast<size_t>(seconds));
+  for (int64_t s = 0; s < seconds; ++s) movement[size_t(s)] = spread(s * kSecond, kSecond);
+  std::vector<double> sorted = movement;
+  std::nth_element(sorted.begin(), sorted.begin() + seconds / 2, sorted.end());
+  const double threshold = kDeadShare * sorted[size_t(seconds / 2)];
+  for (int64_t s = 0; s < seconds; ++s) deadSeconds[size_t(s)] = movement[size_t(s)] < threshold ? 1 : 0;
+}
+
+bool Envelope::touchesDead(int64_t first, int64_t length) const {
+  if (length <= 0) return false;
+  const int64_t from = std::max<int64_t>(0, first / kSecond);
+  const int64_t to = std::min<int64_t>(int64_t(deadSeconds.size()) - 1, (first + length - 1) / kSecond);
+  for (int64_t s = from; s <= to; ++s)
+    if (deadSeconds[size_t(s)]) return true;
+  return false;
 }
 
 double Envelope::spread(int64_t first, int64_t length) const {

@@ -43,6 +43,10 @@ struct Envelope {
   std::vector<float> values;
   std::vector<double> sums, squares;  // prefix sums, one longer than values
   float quiet = 0.0f;                 // the value of digital silence
+  // Per second of sound: true where the envelope is nearly flat against the
+  // clip's usual movement (a microphone that dropped out and hears only its
+  // own hiss). Such stretches match anything a little and prove nothing.
+  std::vector<uint8_t> deadSeconds;
 
   int64_t size() const { return static_cast<int64_t>(values.size()); }
   /// Removes `mean` from the next `count` values and extends the prefix sums
@@ -54,6 +58,10 @@ struct Envelope {
   bool silent(int64_t first, int64_t length) const;
   /// True when sample i rises clearly above silence.
   bool audible(int64_t i) const;
+  /// True when the window overlaps a second marked dead.
+  bool touchesDead(int64_t first, int64_t length) const;
+  /// Marks the dead seconds; called once every value is finished.
+  void markDeadSeconds();
 };
 
 /// Reads one clip's sound a few seconds a step into its envelope.

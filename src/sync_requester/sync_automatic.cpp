@@ -135,8 +135,11 @@ void SyncDialog::showVerdict(int camera) {
     setVerdictLines(u"", u"");
     return;
   }
+  // The verdict takes the first line, everything said about drift the second.
   const std::vector<std::string>& lines = verdicts_[camera];
-  setVerdictLines(FromUtf8(lines[0]), lines.size() > 1 ? FromUtf8(lines[1]) : u"");
+  std::string detail;
+  for (size_t i = 1; i < lines.size(); ++i) detail += (i > 1 ? " " : "") + lines[i];
+  setVerdictLines(FromUtf8(lines[0]), FromUtf8(detail));
 }
 
 void SyncDialog::setVerdictLines(const std::u16string& first, const std::u16string& second) {

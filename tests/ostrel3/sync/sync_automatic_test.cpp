@@ -21,7 +21,7 @@ class AutomaticSyncTest : public SyncDialogTest {
   hostsim::HostConfig makeConfig() override {
     auto c = SyncDialogTest::makeConfig();
     hostsim::ClipConfig other{kShortClip, "Short", 1500, -1};
-    // TODO(scene sound): record another scene
+    other.sound.scene = 2;  // another event altogether
     c.clips = {{kFront, "Front", 3000, kFrontSceneClap}, {kSide, "Side", 3000, kSideSceneClap}, other};
     return c;
   }
