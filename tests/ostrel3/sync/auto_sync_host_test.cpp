@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/main.h"
+#include "hostsim/media/video_format.h"
 #include "support/host_fixture.h"
 #include "sync_requester/auto_sync.h"
 #include "sync_requester/clip_sound_source.h"
@@ -123,6 +124,29 @@ TEST_F(AutoSyncHostTest, ATwoHourPairThatDriftsIsPlacedInTheMiddleAndSaysSo) {
   EXPECT_NEAR(r.otherFrame, truth, 1.0);
   EXPECT_NEAR(r.referenceFrame, 180000 / 2 + 375, 3000) << "the middle of the common stretch";
   EXPECT_GT(r.driftErrorFrames, 5.0);
+}
+
+}  // namespace
+
+namespace {
+
+// At 29.97 frames a second a frame holds another number of pairs than at
+// 25; the search takes the rate from the pairs the host hands over, so ten
+// minutes come out exact to the frame whatever the host's cadence.
+class AutoSyncNtscTest : public AutoSyncHostTest {
+ protected:
+  hostsim::HostConfig makeConfig() override {
+    auto c = AutoSyncHostTest::makeConfig();
+    c.format = hostsim::VideoFormat::Ntsc2997;
+    return c;
+  }
+};
+
+TEST_F(AutoSyncNtscTest, TenMinutesApartIsExactToTheFrameAtTheRateTheSoundHas) {
+  const AutoSyncResult r = sync(kLongRef, kTenMinutesOn);
+  ASSERT_EQ(r.basis, SyncBasis::Sound);
+  const double framesPerSecond = 48000.0 / hostsim::pairsPerFrame(hostsim::VideoFormat::Ntsc2997);
+  EXPECT_NEAR(r.lagFrames, -600.0 * framesPerSecond, 0.25);
 }
 
 }  // namespace
