@@ -110,10 +110,11 @@ void SyncDialog::endAutomatic() {
   beepWhileSearching(false);
   vgStandardPointer();
   showVerdict(params_.syncCamera);
+  // The shown camera waits on the jog: refine, then confirm or cancel. It
+  // is drawn once positioned, so its strip takes the positioning colours.
+  if (pending_[params_.syncCamera].active) startPositioning(params_.syncCamera);
   refreshReference();
   refreshSync();
-  // The shown camera waits on the jog: refine, then confirm or cancel.
-  if (pending_[params_.syncCamera].active) startPositioning(params_.syncCamera);
 }
 
 void SyncDialog::cancelAutomatic() {
